@@ -1,0 +1,7 @@
+#include "engine/reset.h"
+
+namespace ovali {
+
+void resetgame(Form1&) {}
+
+}  // namespace ovali

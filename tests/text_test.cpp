@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <locale>
+
+#include "toolkit/text.h"
+
+namespace ovali {
+namespace {
+
+struct ValCase {
+  const char* name;
+  const char* text;
+  double value;
+};
+
+const ValCase kValCases[] = {
+    {"plain", "30", 30},
+    {"leading blanks", "   42", 42},
+    {"leading tab", "\t7", 7},
+    {"plus sign", "+5", 5},
+    {"minus sign", "-3", -3},
+    {"decimals", "30.6", 30.6},
+    {"point first", ".5", 0.5},
+    {"point last", "5.", 5},
+    {"trailing words", "12 players", 12},
+    {"trailing letters", "12abc", 12},
+    {"two points", "1.2.3", 1.2},
+    {"exponent", "1e3", 1000},
+    {"negative exponent", "25E-1", 2.5},
+    {"exponent with plus", "2e+2", 200},
+    {"exponent without digits", "3e", 3},
+    {"exponent sign without digits", "3e+x", 3},
+    {"empty", "", 0},
+    {"blanks only", "   ", 0},
+    {"no number", "abc", 0},
+    {"sign only", "-", 0},
+    {"point only", ".", 0},
+    {"comma is not a point", "2,5", 2},
+    {"minus zero", "-0", 0},
+    {"blank after sign", "- 4", 0},
+    {"long digit string", "000000000000000000000000000000000000000012", 12},
+    {"underflow", "1e-999", 0},
+    {"tiny fraction underflow", "0.0001e-330", 0},
+};
+
+class ValTest : public ::testing::TestWithParam<ValCase> {};
+
+TEST_P(ValTest, ReadsTheLeadingNumber) {
+  const ValCase& c = GetParam();
+  EXPECT_DOUBLE_EQ(val(c.text), c.value) << '"' << c.text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ValTest, ::testing::ValuesIn(kValCases),
+                         [](const auto& info) {
+                           std::string n = info.param.name;
+                           for (char& ch : n)
+                             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                           return n;
+                         });
+
+TEST(Val, HugeValuesAreInfinite) {
+  EXPECT_EQ(val("1e999"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(val("-1e999"), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(val(std::string(400, '9')), std::numeric_limits<double>::infinity());
+  EXPECT_DOUBLE_EQ(val("1e308"), 1e308);
+}
+
+// A locale that writes a decimal comma, whatever locales the machine has.
+struct CommaPoint : std::numpunct<char> {
+  char do_decimal_point() const override { return ','; }
+};
+
+TEST(Val, IgnoresTheLocale) {
+  const std::locale saved = std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
+  const bool cLocale = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+  EXPECT_DOUBLE_EQ(val("2.5"), 2.5);
+  EXPECT_DOUBLE_EQ(val("2,5"), 2);
+  std::locale::global(saved);
+  if (cLocale) std::setlocale(LC_NUMERIC, "C");
+}
+
+struct RoundCase {
+  const char* name;
+  double value;
+  std::optional<std::int32_t> rounded;
+};
+
+TEST(RoundHalfEven32, HalvesGoToTheEvenNeighbour) {
+  const RoundCase cases[] = {
+      {"2.5 down", 2.5, 2},      {"1.5 up", 1.5, 2},          {"30.6", 30.6, 31},
+      {"-3", -3, -3},            {"-2.5", -2.5, -2},          {"29.5", 29.5, 30},
+      {"too big", 3e9, std::nullopt}, {"infinite", val("1e999"), std::nullopt},
+      {"largest", 2147483647.0, 2147483647},
+  };
+  for (const auto& c : cases) EXPECT_EQ(roundHalfEven32(c.value), c.rounded) << c.name;
+}
+
+}  // namespace
+}  // namespace ovali

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string_view>
+
+namespace ovali {
+
+// The services the game asks of its surroundings. The Qt window implements
+// them for real; tests use a fake with a scripted clock and random draws.
+class Toolkit {
+ public:
+  virtual ~Toolkit() = default;
+
+  // A modal box with an OK button only, no icon, captioned "ovali". A lone
+  // carriage return is a line break and tabs separate columns. Returns when
+  // the user has closed it; events keep running meanwhile.
+  virtual void msgbox(std::string_view text) = 0;
+
+  // Lets the pending window events run once.
+  virtual void doevents() = 0;
+
+  // Lets window events run for at most `seconds` of wall-clock time, or until
+  // something happened that may matter, without burning the processor.
+  virtual void waitevents(double seconds) = 0;
+
+  virtual void beep() = 0;
+
+  // Seconds since midnight, with fractions.
+  virtual double timer() = 0;
+
+  // Seeds the random generator from the clock.
+  virtual void randomize() = 0;
+
+  // A uniform random number in [0, 1).
+  virtual double rnd() = 0;
+
+  // Ends the program at once: nothing after this call runs.
+  [[noreturn]] virtual void end() = 0;
+};
+
+}  // namespace ovali

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "engine/gamestate.h"
+#include "toolkit/controls.h"
+#include "toolkit/toolkit.h"
+
+namespace ovali {
+
+// The controls that can hold the keyboard focus.
+enum class Focus { None, txtNB, txtDollars, txtNTrade, Start, Reset, Step, Analyze, chkFast };
+
+// The window: every control with what it shows, the game state and the
+// toolkit. One Form1 lives as long as the program's window.
+struct Form1 {
+  explicit Form1(Toolkit& toolkit);
+
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  Toolkit& tk;
+  GameState game;
+
+  // Window.
+  std::string caption;  // the title bar
+  bool visible = true;
+  float clientWidth = 8775;
+  float clientHeight = 6930;
+  Color backcolor = kWhite;
+
+  // Inputs.
+  Label Label2;
+  TextBox txtNB;
+  Label label1;
+  TextBox txtDollars;
+  Label Label4;
+  TextBox txtNTrade;
+
+  // Run controls: Start/Stop 0, Reset 2, Step 3, Analyze 4.
+  ControlArray<CommandButton> Command1;
+  CheckBox chkFast;
+  Label C;  // the round counter
+
+  // Help links.
+  ControlArray<Label> Label3;
+
+  // The board.
+  ControlArray<Label> P;
+  Line Line2;  // ring centre (x1, y1) and base radius (x2 - x1); not drawn
+  ControlArray<Circle> Acircle;
+
+  // The level ladder.
+  ControlArray<Label> lbl2;
+  ControlArray<Label> T;
+  ControlArray<Label> TS;
+  ControlArray<Line> Line1;
+
+  // Menus.
+  MenuItem mnuFile;
+  MenuItem mnuexit;
+  MenuItem mnuOpt;
+  ControlArray<MenuItem> mnuO;
+  MenuItem mnuAbout;
+
+  Focus focus = Focus::None;
+  static constexpr std::array<Focus, 8> tabOrder{Focus::txtNB,   Focus::Step,    Focus::txtDollars,
+                                                 Focus::Reset,   Focus::Start,   Focus::Analyze,
+                                                 Focus::chkFast, Focus::txtNTrade};
+
+  // The random-exchange notice has been shown once in this run of the program.
+  bool toldrandom = false;
+};
+
+void Form_Load(Form1& f);
+// Both end the program at once.
+void Form_Unload(Form1& f);
+void mnuexit_Click(Form1& f);
+
+}  // namespace ovali
