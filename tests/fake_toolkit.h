@@ -23,9 +23,9 @@ class FakeToolkit : public Toolkit {
  public:
   std::vector<std::string> messages;
   int beeps = 0;
-  int eventPasses = 0;   // doevents and waitevents calls so far
-  double clock = 0;      // seconds since midnight
-  double waited = 0;     // total seconds spent in waitevents
+  int eventPasses = 0;       // doevents and waitevents calls so far
+  double clock = 0;          // seconds since midnight
+  double waited = 0;         // total seconds spent in waitevents
   std::deque<double> draws;  // scripted random numbers, taken first
   std::size_t drawsTaken = 0;
   bool randomized = false;
@@ -35,7 +35,9 @@ class FakeToolkit : public Toolkit {
   // Runs `action` during event pass number `pass` (1 is the first pass from now on counting all).
   void atPass(int pass, std::function<void()> action) { byPass_.emplace(pass, std::move(action)); }
   // Runs `action` at the first event pass at or after the clock reaches `time`.
-  void atTime(double time, std::function<void()> action) { byTime_.emplace(time, std::move(action)); }
+  void atTime(double time, std::function<void()> action) {
+    byTime_.emplace(time, std::move(action));
+  }
   // Runs `action` at the next event pass.
   void next(std::function<void()> action) { atPass(eventPasses + 1, std::move(action)); }
 

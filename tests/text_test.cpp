@@ -1,11 +1,11 @@
+#include "toolkit/text.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
 #include <limits>
 #include <locale>
-
-#include "toolkit/text.h"
 
 namespace ovali {
 namespace {
@@ -53,13 +53,12 @@ TEST_P(ValTest, ReadsTheLeadingNumber) {
   EXPECT_DOUBLE_EQ(val(c.text), c.value) << '"' << c.text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ValTest, ::testing::ValuesIn(kValCases),
-                         [](const auto& info) {
-                           std::string n = info.param.name;
-                           for (char& ch : n)
-                             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                           return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Texts, ValTest, ::testing::ValuesIn(kValCases), [](const auto& info) {
+  std::string n = info.param.name;
+  for (char& ch : n)
+    if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  return n;
+});
 
 TEST(Val, HugeValuesAreInfinite) {
   EXPECT_EQ(val("1e999"), std::numeric_limits<double>::infinity());
@@ -74,7 +73,8 @@ struct CommaPoint : std::numpunct<char> {
 };
 
 TEST(Val, IgnoresTheLocale) {
-  const std::locale saved = std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
+  const std::locale saved =
+      std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
   const bool cLocale = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
   EXPECT_DOUBLE_EQ(val("2.5"), 2.5);
   EXPECT_DOUBLE_EQ(val("2,5"), 2);
@@ -90,9 +90,14 @@ struct RoundCase {
 
 TEST(RoundHalfEven32, HalvesGoToTheEvenNeighbour) {
   const RoundCase cases[] = {
-      {"2.5 down", 2.5, 2},      {"1.5 up", 1.5, 2},          {"30.6", 30.6, 31},
-      {"-3", -3, -3},            {"-2.5", -2.5, -2},          {"29.5", 29.5, 30},
-      {"too big", 3e9, std::nullopt}, {"infinite", val("1e999"), std::nullopt},
+      {"2.5 down", 2.5, 2},
+      {"1.5 up", 1.5, 2},
+      {"30.6", 30.6, 31},
+      {"-3", -3, -3},
+      {"-2.5", -2.5, -2},
+      {"29.5", 29.5, 30},
+      {"too big", 3e9, std::nullopt},
+      {"infinite", val("1e999"), std::nullopt},
       {"largest", 2147483647.0, 2147483647},
   };
   for (const auto& c : cases) EXPECT_EQ(roundHalfEven32(c.value), c.rounded) << c.name;
