@@ -1,9 +1,223 @@
 #include "stats/analysis.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <string_view>
+
+#include "toolkit/text.h"
+
 namespace ovali {
 
-void analyze(Form1&) {}
+namespace {
 
-std::string fmtnum(const float&, std::int16_t, std::int16_t) { return {}; }
+// The quantum of energy and the scaled constant of the theory, each in the
+// precision the report has always used: k is single precision, bit pattern
+// 0x3767A49D.
+constexpr double kEpsilon = 0.001;
+constexpr float kScaled = 1.3807e-5f;
+// Levels whose predicted count is at most this are left out of the report.
+constexpr float kThreshold = 0.1f;
+constexpr int kHighestListed = 10;
+constexpr int kLastSum = 100;
+
+constexpr char kCr = '\r';
+constexpr char kTab = '\t';
+
+// Keeps `value` in single precision when it fits; a value that does not fit
+// (an overflow, or no number at all) leaves `target` as it was, like every
+// other step of the report that cannot be done.
+void keepSingle(double value, float& target) {
+  if (std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max()) {
+    target = static_cast<float>(value);
+  }
+}
+
+struct Distribution {
+  std::array<float, kLastSum + 1> average{};
+  std::array<float, kLastSum + 1> theory{};
+};
+
+// The exponential distribution for N players holding D / u quanta, taken
+// through the temperature so that it rounds the way the report always has.
+void theoretical(const GameState& g, Distribution& d) {
+  const double n = g.nplayers;
+  const double dollars = g.ndollars;
+  const double u = g.units;
+
+  double x = 0;
+  if (u != 0) {
+    const double quanta = dollars / u;
+    if (quanta != 0) x = n / quanta + 1;
+  }
+
+  float temperature = 0;
+  if (x > 0) {
+    const double logx = std::log(x);
+    if (logx != 0) keepSingle(kEpsilon / logx / static_cast<double>(kScaled), temperature);
+  }
+
+  float ratio = 0;
+  if (temperature != 0) {
+    keepSingle(
+        std::exp(-kEpsilon / static_cast<double>(kScaled) / static_cast<double>(temperature)),
+        ratio);
+  }
+
+  keepSingle((1.0 - static_cast<double>(ratio)) * n, d.theory[0]);
+  for (std::size_t i = 1; i < d.theory.size(); ++i) {
+    keepSingle(static_cast<double>(ratio) * static_cast<double>(d.theory[i - 1]), d.theory[i]);
+  }
+}
+
+void averages(const GameState& g, Distribution& d) {
+  if (g.nsamples == 0) return;
+  const int last = std::min<int>(g.maxlevel, kLastSum);
+  for (int i = 0; i <= last; ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    keepSingle(static_cast<double>(g.sumlevels[at]) / static_cast<double>(g.nsamples),
+               d.average[at]);
+  }
+}
+
+std::string report(const GameState& g, const Distribution& d) {
+  std::string text =
+      "On the left are listed the average number of players receiving the indicated amount of "
+      "money. On the right are listed the theoretical numbers based on the Ovalin distribution. ";
+  text += {kCr, kCr};
+  text +=
+      "These two sets of numbers are not quite the same for two reasons. First, with such small "
+      "numbers the fluctuations are significant. Second, the Ovalin distribution is the \"most "
+      "probable\" distribution but not quite the \"average\" distribution.";
+  text += {kCr, kCr};
+  text += {kCr, kTab};
+  text += "avg.";
+  text += kTab;
+  text += "Ovali.";
+  text += {kCr, kCr};
+  for (int i = kHighestListed; i >= 0; --i) {
+    const auto at = static_cast<std::size_t>(i);
+    if (!(d.theory[at] > kThreshold)) continue;
+    text += "$" + decimal(static_cast<std::int64_t>(i) * g.units);
+    text += kTab;
+    text += fmtnum(d.average[at], 1, 6);
+    text += kTab;
+    text += fmtnum(d.theory[at], 1, 6);
+    text += {kTab, kCr};
+  }
+  text += kCr;
+  text += "after " + decimal(g.nsamples) + " exchanges";
+  return text;
+}
+
+// The decimal a single-precision value stands for: its shortest digits that
+// read back as the same float. Rounding these rather than the binary value
+// makes 0.45f, shown everywhere as 0.45, round up to 0.5 as a reader expects.
+struct Digits {
+  bool negative = false;
+  std::string digits;  // no leading zeros; empty for zero
+  int pointAt = 0;     // the decimal point stands before digits[pointAt]
+};
+
+Digits shortestDigits(float value) {
+  Digits out;
+  char buffer[32];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+  if (ec != std::errc()) return out;
+  std::string_view s(buffer, static_cast<std::size_t>(end - buffer));
+  if (!s.empty() && s.front() == '-') {
+    out.negative = true;
+    s.remove_prefix(1);
+  }
+  const std::size_t e = s.find('e');
+  const std::string_view mantissa = s.substr(0, e);
+  int exponent = 0;
+  const std::string_view exponentText = s.substr(e + 1);
+  const char* first = exponentText.data();
+  if (*first == '+') ++first;
+  std::from_chars(first, exponentText.data() + exponentText.size(), exponent);
+  for (char c : mantissa) {
+    if (c != '.') out.digits += c;
+  }
+  out.pointAt = exponent + 1;
+  const std::size_t nonZero = out.digits.find_first_not_of('0');
+  if (nonZero == std::string::npos) {
+    out.digits.clear();
+    out.pointAt = 0;
+  }
+  return out;
+}
+
+// `value` with exactly `decimals` digits after the point and at least one
+// before it, a half rounded away from zero.
+std::string fixedHalfAway(float value, int decimals) {
+  const Digits d = shortestDigits(value);
+  // Whole digits first, then the decimals; one more digit decides the rounding.
+  std::string whole;
+  std::string fraction;
+  const int digitCount = static_cast<int>(d.digits.size());
+  auto digitAt = [&](int position) {  // position relative to the point, 0 = first decimal
+    const int index = d.pointAt + position;
+    return index >= 0 && index < digitCount ? d.digits[static_cast<std::size_t>(index)] : '0';
+  };
+  for (int position = -std::max(d.pointAt, 1); position < 0; ++position) whole += digitAt(position);
+  for (int position = 0; position < decimals; ++position) fraction += digitAt(position);
+
+  if (digitAt(decimals) >= '5') {
+    int i = static_cast<int>(fraction.size()) - 1;
+    for (; i >= 0 && fraction[static_cast<std::size_t>(i)] == '9'; --i) {
+      fraction[static_cast<std::size_t>(i)] = '0';
+    }
+    if (i >= 0) {
+      ++fraction[static_cast<std::size_t>(i)];
+    } else {
+      int j = static_cast<int>(whole.size()) - 1;
+      for (; j >= 0 && whole[static_cast<std::size_t>(j)] == '9'; --j) {
+        whole[static_cast<std::size_t>(j)] = '0';
+      }
+      if (j >= 0) {
+        ++whole[static_cast<std::size_t>(j)];
+      } else {
+        whole.insert(whole.begin(), '1');
+      }
+    }
+  }
+
+  const bool zero = whole.find_first_not_of('0') == std::string::npos &&
+                    fraction.find_first_not_of('0') == std::string::npos;
+  return (d.negative && !zero ? "-" : "") + whole + "." + fraction;
+}
+
+}  // namespace
+
+std::string fmtnum(const float& value, std::int16_t decimals, std::int16_t width) {
+  std::string number;
+  if (std::isnan(value)) {
+    number = "nan";
+  } else if (std::isinf(value)) {
+    number = value < 0 ? "-inf" : "inf";
+  } else {
+    number = fixedHalfAway(value, std::max<int>(decimals, 0));
+  }
+  const auto field = static_cast<std::size_t>(std::max<int>(width, 0));
+  if (number.size() >= field) return number.substr(number.size() - field);
+  return std::string(field - number.size(), ' ') + number;
+}
+
+void analyze(Form1& f) {
+  const GameState& g = f.game;
+  if (g.ready != kTrue) {
+    f.tk.msgbox("Click on \"Start\" first.");
+    return;
+  }
+  Distribution d;
+  theoretical(g, d);
+  averages(g, d);
+  f.tk.msgbox(report(g, d));
+}
 
 }  // namespace ovali
