@@ -9,6 +9,13 @@ build=$1
 scratch=$2
 version=$3
 
+for tool in cmake xmllint; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "FAIL $tool not found (scripts/install-deps installs it)"
+    exit 1
+  fi
+done
+
 app_id=org.example.ovalin
 desktop=usr/share/applications/$app_id.desktop
 icon=usr/share/icons/hicolor/scalable/apps/$app_id.svg
