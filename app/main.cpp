@@ -1,6 +1,18 @@
 #include <QApplication>
 
+#include "qt/mainwindow.h"
+#include "qt/qttoolkit.h"
+#include "view/form1.h"
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  QApplication::setApplicationName(QStringLiteral("ovali"));
+
+  ovali::QtToolkit toolkit;
+  ovali::Form1 form(toolkit);
+  ovali::MainWindow window(form, &toolkit);
+  ovali::Form_Load(form);
+  window.sync();
+  window.show();
+  return QApplication::exec();
 }

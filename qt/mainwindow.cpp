@@ -1,0 +1,700 @@
+#include "qt/mainwindow.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <cstdio>
+#include <exception>
+#include <optional>
+
+#include "commands/inputs.h"
+#include "commands/options.h"
+#include "commands/runcontrols.h"
+#include "help/help.h"
+#include "qt/qttoolkit.h"
+
+namespace ovali {
+
+namespace {
+
+// "MS Sans Serif" is rare outside its home desktop; the metric-compatible
+// families that follow keep the captions close to their designed widths.
+const QStringList kFamilies{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                            QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
+
+const QColor kRungColor(64, 64, 64);
+
+QString qs(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString indexedName(const char* name, std::int16_t index) {
+  return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+bool sameRect(const Rect& a, const Rect& b) {
+  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+bool sameCircle(const Circle& a, const Circle& b) {
+  return sameRect(a, b) && a.fillcolor == b.fillcolor && a.visible == b.visible;
+}
+
+bool sameLine(const Line& a, const Line& b) {
+  return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.visible == b.visible;
+}
+
+Qt::Alignment qtAlignment(Alignment a) {
+  switch (a) {
+    case Alignment::Right:
+      return Qt::AlignRight | Qt::AlignTop;
+    case Alignment::Center:
+      return Qt::AlignHCenter | Qt::AlignTop;
+    case Alignment::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// A label never clips its caption: when the text is wider or taller than the
+// box the game gave it, the box grows away from the side the text is
+// aligned to (both ways when centred), so a three-digit count stays on its
+// place and readable.
+QRect fitted(QRect box, const QFontMetrics& fm, const QString& text, Alignment alignment) {
+  const int need = std::max(fm.horizontalAdvance(text), fm.boundingRect(text).width()) + 1;
+  if (need > box.width()) {
+    const int extra = need - box.width();
+    switch (alignment) {
+      case Alignment::Left:
+        box.setWidth(need);
+        break;
+      case Alignment::Right:
+        box.setLeft(box.left() - extra);
+        break;
+      case Alignment::Center:
+        box.adjust(-extra / 2, 0, extra - extra / 2, 0);
+        break;
+    }
+  }
+  if (fm.height() > box.height()) box.setHeight(fm.height());
+  return box;
+}
+
+std::optional<std::int16_t> characterCode(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return 13;
+  if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return std::nullopt;
+  const QString text = key.text();
+  if (text.size() != 1) return std::nullopt;
+  return static_cast<std::int16_t>(text.at(0).unicode());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+void CaptionLabel::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  QLabel::mousePressEvent(event);
+}
+
+void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  pressed_ = false;
+  QLabel::mouseReleaseEvent(event);
+  if (click) emit clicked();
+}
+
+// ---------------------------------------------------------------------------
+
+Board::Board(double designWidthTwips, double designHeightTwips, QWidget* parent)
+    : QWidget(parent), designWidth_(designWidthTwips), designHeight_(designHeightTwips) {
+  setObjectName(QStringLiteral("Form1"));
+  setAccessibleName(QStringLiteral("Board"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize Board::sizeHint() const {
+  return {static_cast<int>(std::lround(designWidth_ / Projection::kTwipsPerPixel)),
+          static_cast<int>(std::lround(designHeight_ / Projection::kTwipsPerPixel))};
+}
+
+void Board::setShapes(const std::vector<Circle>& circles, const std::vector<Line>& lines) {
+  const bool same = circles.size() == circles_.size() && lines.size() == lines_.size() &&
+                    std::equal(circles.begin(), circles.end(), circles_.begin(), sameCircle) &&
+                    std::equal(lines.begin(), lines.end(), lines_.begin(), sameLine);
+  if (same) return;
+  circles_ = circles;
+  lines_ = lines;
+  update();
+}
+
+void Board::setBackground(const QColor& color) {
+  if (color == background_) return;
+  background_ = color;
+  update();
+}
+
+void Board::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const Projection next(designWidth_, designHeight_, width(), height());
+  if (next == projection_) return;
+  projection_ = next;
+  update();
+  emit projectionChanged();
+}
+
+void Board::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), background_);
+  painter.setRenderHint(QPainter::Antialiasing);
+
+  QPen rung(kRungColor);
+  rung.setWidthF(std::max(1.0, projection_.scale()));
+  rung.setCapStyle(Qt::FlatCap);
+  painter.setPen(rung);
+  for (const Line& line : lines_) {
+    if (!line.visible) continue;
+    painter.drawLine(projection_.point(line.x1, line.y1), projection_.point(line.x2, line.y2));
+  }
+
+  painter.setPen(Qt::NoPen);
+  for (const Circle& circle : circles_) {
+    if (!circle.visible) continue;
+    // A circle in a box that is not square keeps the smaller side as its
+    // diameter, centred in the box.
+    const QRectF box = projection_.rectF(circle.left, circle.top, circle.width, circle.height);
+    const double d = std::min(box.width(), box.height());
+    painter.setBrush(QColor(circle.fillcolor.r, circle.fillcolor.g, circle.fillcolor.b));
+    painter.drawEllipse(QRectF(box.center().x() - d / 2, box.center().y() - d / 2, d, d));
+  }
+}
+
+// ---------------------------------------------------------------------------
+
+MainWindow::MainWindow(Form1& f, QtToolkit* toolkit) : f_(f), toolkit_(toolkit) {
+  setObjectName(QStringLiteral("MainWindow"));
+  board_ = new Board(f_.clientWidth, f_.clientHeight, this);
+  setCentralWidget(board_);
+  connect(board_, &Board::projectionChanged, this, [this] {
+    ++generation_;
+    sync();
+  });
+
+  frameTimer_.setSingleShot(true);
+  connect(&frameTimer_, &QTimer::timeout, this, &MainWindow::sync);
+
+  buildMenus();
+
+  label2_.widget = makeLabel("Label2", -1);
+  label1_.widget = makeLabel("label1", -1);
+  label4_.widget = makeLabel("Label4", -1);
+  counter_.widget = makeLabel("C", -1);
+  counter_.widget->setAccessibleName(QStringLiteral("Round"));
+  counter_.described = true;
+
+  makeField(txtNB_, "txtNB")->setAccessibleName(qs(f_.Label2.caption));
+  makeField(txtDollars_, "txtDollars")->setAccessibleName(qs(f_.label1.caption));
+  makeField(txtNTrade_, "txtNTrade")->setAccessibleName(qs(f_.Label4.caption));
+  label2_.widget->setBuddy(txtNB_.widget);
+  label1_.widget->setBuddy(txtDollars_.widget);
+  label4_.widget->setBuddy(txtNTrade_.widget);
+
+  buttons_.resize(static_cast<std::size_t>(f_.Command1.extent()));
+  for (std::int16_t i = 0; i < f_.Command1.extent(); ++i) {
+    if (!f_.Command1.exists(i)) continue;
+    auto* button = new QPushButton(board_);
+    button->setObjectName(indexedName("Command1", i));
+    button->setAutoDefault(false);
+    button->installEventFilter(this);
+    connect(button, &QPushButton::clicked, this,
+            [this, i] { handle([&] { Command1_Click(f_, i); }); });
+    buttons_[static_cast<std::size_t>(i)].widget = button;
+  }
+
+  fast_ = new QCheckBox(board_);
+  fast_->setObjectName(QStringLiteral("chkFast"));
+  fast_->installEventFilter(this);
+  connect(fast_, &QCheckBox::clicked, this, [this](bool checked) {
+    handle([&] {
+      f_.chkFast.value = checked ? 1 : 0;
+      chkFast_Click(f_);
+    });
+  });
+
+  Focus previous = Focus::None;
+  for (Focus next : Form1::tabOrder) {
+    if (previous != Focus::None) setTabOrder(widgetFor(previous), widgetFor(next));
+    previous = next;
+  }
+
+  if (toolkit_) toolkit_->attach(this);
+  sync();
+
+  const QSize client = board_->sizeHint();
+  resize(client.width(), client.height() + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow() {
+  if (toolkit_) toolkit_->attach(nullptr);
+}
+
+void MainWindow::buildMenus() {
+  fileMenu_ = menuBar()->addMenu(qs(f_.mnuFile.caption));
+  fileMenu_->setObjectName(QStringLiteral("mnuFile"));
+  exit_ = fileMenu_->addAction(qs(f_.mnuexit.caption));
+  exit_->setObjectName(QStringLiteral("mnuexit"));
+  connect(exit_, &QAction::triggered, this, [this] { handle([&] { mnuexit_Click(f_); }); });
+
+  optionsMenu_ = menuBar()->addMenu(qs(f_.mnuOpt.caption));
+  optionsMenu_->setObjectName(QStringLiteral("mnuOpt"));
+  for (std::int16_t k = 0; k < f_.mnuO.extent(); ++k) {
+    const MenuItem* item = f_.mnuO.find(k);
+    if (!item) continue;
+    QAction* action = optionsMenu_->addAction(qs(item->caption));
+    action->setObjectName(indexedName("mnuO", k));
+    action->setCheckable(true);
+    action->setChecked(item->checked);
+    connect(action, &QAction::triggered, this, [this, action, k] {
+      // Qt has already flipped the mark; only the game decides it.
+      if (const MenuItem* shown = f_.mnuO.find(k)) action->setChecked(shown->checked);
+      handle([&] { mnuO_Click(f_, k); });
+      syncMenus();
+    });
+    options_.push_back(action);
+  }
+
+  about_ = menuBar()->addAction(qs(f_.mnuAbout.caption));
+  about_->setObjectName(QStringLiteral("mnuAbout"));
+  connect(about_, &QAction::triggered, this, [this] { handle([&] { mnuAbout_Click(f_); }); });
+}
+
+QLineEdit* MainWindow::makeField(TextView& view, const char* name) {
+  auto* field = new QLineEdit(board_);
+  field->setObjectName(QLatin1String(name));
+  field->installEventFilter(this);
+  view.widget = field;
+  TextBox* model = &f_.txtNB;
+  void (*change)(Form1&) = txtNB_Change;
+  if (&view == &txtDollars_) {
+    model = &f_.txtDollars;
+    change = txtDollars_Change;
+  } else if (&view == &txtNTrade_) {
+    model = &f_.txtNTrade;
+    change = txtNTrade_Change;
+  }
+  connect(field, &QLineEdit::textEdited, this, [this, &view, change] { editText(view, change); });
+  const auto selection = [this, &view, model] { readSelection(view, *model); };
+  connect(field, &QLineEdit::selectionChanged, this, selection);
+  connect(field, &QLineEdit::cursorPositionChanged, this, selection);
+  return field;
+}
+
+CaptionLabel* MainWindow::makeLabel(const char* name, std::int16_t index) {
+  auto* label = new CaptionLabel(board_);
+  label->setObjectName(index < 0 ? QString::fromLatin1(name) : indexedName(name, index));
+  label->setTextFormat(Qt::PlainText);
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  return label;
+}
+
+QWidget* MainWindow::widgetFor(Focus focus) const {
+  const auto button = [this](std::size_t i) -> QWidget* {
+    return i < buttons_.size() ? buttons_[i].widget : nullptr;
+  };
+  switch (focus) {
+    case Focus::txtNB:
+      return txtNB_.widget;
+    case Focus::txtDollars:
+      return txtDollars_.widget;
+    case Focus::txtNTrade:
+      return txtNTrade_.widget;
+    case Focus::Start:
+      return button(0);
+    case Focus::Reset:
+      return button(2);
+    case Focus::Step:
+      return button(3);
+    case Focus::Analyze:
+      return button(4);
+    case Focus::chkFast:
+      return fast_;
+    case Focus::None:
+      break;
+  }
+  return nullptr;
+}
+
+template <class Call>
+void MainWindow::handle(Call&& call) {
+  // A failure inside a handler that the game does not absorb itself must
+  // not take the window down with it: it is reported and the window goes on.
+  try {
+    call();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "ovali: %s\n", e.what());
+  }
+  requestSync();
+}
+
+// ---------------------------------------------------------------------------
+// From the widgets to the game.
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  handle([&] { Form_Unload(f_); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::FocusIn:
+      if (!syncing_) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Only the user's own moves count: a window that gets activated
+        // again, a closing popup or the program's own focus moves are no
+        // new focus for the game.
+        if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+            reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
+          userFocus(watched);
+        }
+      }
+      break;
+    case QEvent::KeyPress:
+      if (!forwarding_) return keyPress(watched, static_cast<QKeyEvent*>(event));
+      break;
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::userFocus(QObject* watched) {
+  Focus target = Focus::None;
+  for (Focus candidate : Form1::tabOrder) {
+    if (widgetFor(candidate) == watched) target = candidate;
+  }
+  if (target == Focus::None) return;
+  f_.focus = target;
+  shownFocus_ = target;
+  switch (target) {
+    case Focus::txtNB:
+      handle([&] { txtNB_GotFocus(f_); });
+      break;
+    case Focus::txtDollars:
+      handle([&] { txtDollars_GotFocus(f_); });
+      break;
+    case Focus::txtNTrade:
+      handle([&] { txtNTrade_GotFocus(f_); });
+      break;
+    default:
+      requestSync();
+      break;
+  }
+}
+
+bool MainWindow::keyPress(QObject* watched, QKeyEvent* event) {
+  void (*handler)(Form1&, std::int16_t&) = nullptr;
+  if (watched == txtNB_.widget) handler = txtNB_KeyPress;
+  if (watched == txtDollars_.widget) handler = txtDollars_KeyPress;
+  if (watched == txtNTrade_.widget) handler = txtNTrade_KeyPress;
+  if (!handler) return false;
+  const std::optional<std::int16_t> code = characterCode(*event);
+  if (!code) return false;
+
+  std::int16_t keyascii = *code;
+  handle([&] { handler(f_, keyascii); });
+  if (keyascii == 0) return true;
+  if (keyascii == *code) return false;
+  // The handler typed a different character in place of the key.
+  QKeyEvent replaced(event->type(), event->key(), event->modifiers(),
+                     QString(QChar(static_cast<char16_t>(keyascii))));
+  forwarding_ = true;
+  QCoreApplication::sendEvent(watched, &replaced);
+  forwarding_ = false;
+  return true;
+}
+
+void MainWindow::editText(TextView& view, void (*change)(Form1&)) {
+  if (syncing_) return;
+  TextBox& model = view.widget == txtNB_.widget        ? f_.txtNB
+                   : view.widget == txtDollars_.widget ? f_.txtDollars
+                                                       : f_.txtNTrade;
+  model.text = view.widget->text().toStdString();
+  readSelection(view, model);
+  handle([&] { change(f_); });
+}
+
+void MainWindow::readSelection(TextView& view, TextBox& model) {
+  if (syncing_) return;
+  QLineEdit* w = view.widget;
+  if (w->hasSelectedText()) {
+    model.selstart = static_cast<int>(w->selectionStart());
+    model.sellength = static_cast<int>(w->selectedText().size());
+  } else {
+    model.selstart = static_cast<int>(w->cursorPosition());
+    model.sellength = 0;
+  }
+  view.selstart = model.selstart;
+  view.sellength = model.sellength;
+}
+
+// ---------------------------------------------------------------------------
+// From the game to the widgets.
+
+void MainWindow::requestSync() {
+  if (frameTimer_.isActive()) return;
+  const qint64 since = frameClock_.isValid() ? frameClock_.elapsed() : kFrameMs;
+  frameTimer_.start(static_cast<int>(std::max<qint64>(0, kFrameMs - since)));
+}
+
+QFont MainWindow::font(const Font& model) const {
+  QFont q;
+  q.setFamilies(kFamilies);
+  q.setStyleHint(QFont::SansSerif);
+  q.setPixelSize(board_->projection().fontPixels(model.points));
+  q.setBold(model.bold);
+  q.setItalic(model.italic);
+  q.setUnderline(model.underline);
+  return q;
+}
+
+QColor MainWindow::color(const Color& model) const {
+  if (model.windowText) return QApplication::palette().color(QPalette::WindowText);
+  return {model.r, model.g, model.b};
+}
+
+void MainWindow::sync() {
+  syncing_ = true;
+  frameTimer_.stop();
+  frameClock_.restart();
+  ++syncs_;
+
+  if (!titleShown_ || shownTitle_ != f_.caption) {
+    setWindowTitle(qs(f_.caption));
+    shownTitle_ = f_.caption;
+    titleShown_ = true;
+  }
+  board_->setBackground(color(f_.backcolor));
+
+  syncLabel(label2_, f_.Label2);
+  syncLabel(label1_, f_.label1);
+  syncLabel(label4_, f_.Label4);
+  syncLabel(counter_, f_.C);
+  syncField(txtNB_, f_.txtNB);
+  syncField(txtDollars_, f_.txtDollars);
+  syncField(txtNTrade_, f_.txtNTrade);
+  for (std::int16_t i = 0; i < f_.Command1.extent(); ++i) {
+    if (const CommandButton* b = f_.Command1.find(i);
+        b && static_cast<std::size_t>(i) < buttons_.size()) {
+      syncButton(buttons_[static_cast<std::size_t>(i)], *b);
+    }
+  }
+  syncCheckBox();
+  syncLabels(links_, f_.Label3, "Label3");
+  syncLabels(players_, f_.P, "P");
+  syncLabels(levelCaptions_, f_.lbl2, "lbl2");
+  syncLabels(counts_, f_.T, "T");
+  syncLabels(outerCounts_, f_.TS, "TS");
+  syncAccessibleNames();
+  syncShapes();
+  syncMenus();
+  syncFocus();
+
+  syncing_ = false;
+}
+
+void MainWindow::syncLabel(LabelView& view, const Label& model) {
+  CaptionLabel* w = view.widget;
+  const bool fresh = view.generation < 0;
+  bool relayout = view.generation != generation_;
+  if (fresh || model.caption != view.shown.caption) {
+    const QString text = qs(model.caption);
+    w->setText(text);
+    if (view.described) w->setAccessibleDescription(text);
+    relayout = true;
+  }
+  if (fresh || relayout || !(model.font == view.shown.font)) {
+    w->setFont(font(model.font));
+    relayout = true;
+  }
+  if (fresh || !(model.forecolor == view.shown.forecolor)) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, color(model.forecolor));
+    w->setPalette(pal);
+  }
+  if (fresh || model.alignment != view.shown.alignment) {
+    w->setAlignment(qtAlignment(model.alignment));
+    relayout = true;
+  }
+  if (relayout || !sameRect(model, view.shown)) {
+    const QRect box = board_->projection().rect(model.left, model.top, model.width, model.height);
+    w->setGeometry(fitted(box, w->fontMetrics(), w->text(), model.alignment));
+  }
+  if (fresh || model.visible != view.shown.visible) w->setVisible(model.visible);
+  view.shown = model;
+  view.generation = generation_;
+}
+
+void MainWindow::syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& model,
+                            const char* name) {
+  const auto extent = static_cast<std::size_t>(model.extent());
+  if (views.size() < extent) views.resize(extent);
+  for (std::int16_t i = 0; i < model.extent(); ++i) {
+    const Label* m = model.find(i);
+    if (!m) continue;
+    LabelView& view = views[static_cast<std::size_t>(i)];
+    if (!view.widget) {
+      view.widget = makeLabel(name, i);
+      if (&views == &links_) {
+        view.widget->setCursor(Qt::PointingHandCursor);
+        view.widget->setAccessibleDescription(QStringLiteral("Help link"));
+        connect(view.widget, &CaptionLabel::clicked, this,
+                [this, i] { handle([&] { Label3_Click(f_, i); }); });
+      } else if (&views == &players_) {
+        view.widget->setAccessibleName(
+            QStringLiteral("Player %1, %2 ring").arg(i).arg(i % 2 ? "inner" : "outer"));
+        view.described = true;
+      } else if (&views == &counts_ || &views == &outerCounts_) {
+        view.described = true;  // named after its row by syncAccessibleNames
+      }
+    }
+    syncLabel(view, *m);
+  }
+}
+
+void MainWindow::syncAccessibleNames() {
+  // A count is read as the players at its row's amount; while the outer
+  // ring is counted apart, the red column holds the inner ring only.
+  for (std::size_t i = 0; i < counts_.size(); ++i) {
+    const auto index = static_cast<std::int16_t>(i);
+    const Label* row = f_.lbl2.find(index);
+    const QString amount = row ? qs(row->caption) : QStringLiteral("$%1").arg(i);
+    const Label* outer = f_.TS.find(index);
+    const bool apart = outer && outer->visible;
+    if (QWidget* w = counts_[i].widget) {
+      const QString name =
+          (apart ? QStringLiteral("Inner-ring players with ") : QStringLiteral("Players with ")) +
+          amount;
+      if (w->accessibleName() != name) w->setAccessibleName(name);
+    }
+    if (i < outerCounts_.size()) {
+      if (QWidget* w = outerCounts_[i].widget) {
+        const QString name = QStringLiteral("Outer-ring players with ") + amount;
+        if (w->accessibleName() != name) w->setAccessibleName(name);
+      }
+    }
+  }
+}
+
+void MainWindow::syncField(TextView& view, const TextBox& model) {
+  QLineEdit* w = view.widget;
+  const bool fresh = view.generation < 0;
+  bool relayout = view.generation != generation_;
+  bool textApplied = false;
+  if (w->text().toStdString() != model.text) {
+    w->setText(qs(model.text));
+    textApplied = true;
+  }
+  if (textApplied || model.selstart != view.selstart || model.sellength != view.sellength) {
+    const int length = static_cast<int>(w->text().size());
+    const int start = std::clamp(model.selstart, 0, length);
+    const int count = std::clamp(model.sellength, 0, length - start);
+    if (count > 0) {
+      w->setSelection(start, count);
+    } else {
+      w->setCursorPosition(start);
+    }
+    view.selstart = model.selstart;
+    view.sellength = model.sellength;
+  }
+  if (fresh || relayout || !(model.font == view.shown.font)) {
+    w->setFont(font(model.font));
+    relayout = true;
+  }
+  if (relayout || !sameRect(model, view.shown)) {
+    w->setGeometry(board_->projection().rect(model.left, model.top, model.width, model.height));
+  }
+  if (fresh || model.enabled != view.shown.enabled) w->setEnabled(model.enabled);
+  view.shown = model;
+  view.generation = generation_;
+}
+
+void MainWindow::syncButton(ButtonView& view, const CommandButton& model) {
+  QPushButton* w = view.widget;
+  const bool fresh = view.generation < 0;
+  const bool relayout = view.generation != generation_;
+  if (fresh || model.caption != view.shown.caption) w->setText(qs(model.caption));
+  if (fresh || relayout || !(model.font == view.shown.font)) w->setFont(font(model.font));
+  if (fresh || relayout || !sameRect(model, view.shown)) {
+    w->setGeometry(board_->projection().rect(model.left, model.top, model.width, model.height));
+  }
+  if (fresh || model.enabled != view.shown.enabled) w->setEnabled(model.enabled);
+  if (fresh || model.visible != view.shown.visible) w->setVisible(model.visible);
+  view.shown = model;
+  view.generation = generation_;
+}
+
+void MainWindow::syncCheckBox() {
+  const CheckBox& model = f_.chkFast;
+  const bool fresh = fastGeneration_ < 0;
+  const bool relayout = fastGeneration_ != generation_;
+  if (fresh || model.caption != fastShown_.caption) fast_->setText(qs(model.caption));
+  if (fresh || relayout || !(model.font == fastShown_.font)) fast_->setFont(font(model.font));
+  if (fresh || relayout || !sameRect(model, fastShown_)) {
+    fast_->setGeometry(board_->projection().rect(model.left, model.top, model.width, model.height));
+  }
+  if (fast_->isChecked() != (model.value != 0)) fast_->setChecked(model.value != 0);
+  if (fresh || model.enabled != fastShown_.enabled) fast_->setEnabled(model.enabled);
+  fastShown_ = model;
+  fastGeneration_ = generation_;
+}
+
+void MainWindow::syncMenus() {
+  const auto item = [](QAction* action, const MenuItem& model) {
+    const QString text = qs(model.caption);
+    if (action->text() != text) action->setText(text);
+    if (action->isEnabled() != model.enabled) action->setEnabled(model.enabled);
+    if (action->isCheckable() && action->isChecked() != model.checked) {
+      action->setChecked(model.checked);
+    }
+  };
+  item(fileMenu_->menuAction(), f_.mnuFile);
+  item(exit_, f_.mnuexit);
+  item(optionsMenu_->menuAction(), f_.mnuOpt);
+  std::size_t next = 0;
+  for (std::int16_t k = 0; k < f_.mnuO.extent() && next < options_.size(); ++k) {
+    if (const MenuItem* m = f_.mnuO.find(k)) item(options_[next++], *m);
+  }
+  item(about_, f_.mnuAbout);
+}
+
+void MainWindow::syncShapes() {
+  std::vector<Circle> circles;
+  for (std::int16_t i = 0; i < f_.Acircle.extent(); ++i) {
+    if (const Circle* c = f_.Acircle.find(i)) circles.push_back(*c);
+  }
+  std::vector<Line> lines;
+  for (std::int16_t i = 0; i < f_.Line1.extent(); ++i) {
+    if (const Line* l = f_.Line1.find(i)) lines.push_back(*l);
+  }
+  lines.push_back(f_.Line2);
+  board_->setShapes(circles, lines);
+}
+
+void MainWindow::syncFocus() {
+  if (f_.focus == shownFocus_) return;
+  shownFocus_ = f_.focus;
+  if (QWidget* w = widgetFor(f_.focus)) w->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace ovali

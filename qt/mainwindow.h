@@ -1,0 +1,184 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "qt/projection.h"
+#include "view/form1.h"
+
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace ovali {
+
+class QtToolkit;
+
+// A label of the window: transparent on the white. The help links report
+// their clicks.
+class CaptionLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  using QLabel::QLabel;
+
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool pressed_ = false;
+};
+
+// The client area: the white background with the circles and the rungs,
+// painted as vectors so that they stay sharp at every scale. The controls
+// are its children.
+class Board : public QWidget {
+  Q_OBJECT
+
+ public:
+  Board(double designWidthTwips, double designHeightTwips, QWidget* parent = nullptr);
+
+  // What the board paints, in twips; repaints only when it differs.
+  void setShapes(const std::vector<Circle>& circles, const std::vector<Line>& lines);
+  void setBackground(const QColor& color);
+
+  const Projection& projection() const { return projection_; }
+  QSize sizeHint() const override;
+
+ signals:
+  void projectionChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  double designWidth_;
+  double designHeight_;
+  Projection projection_;
+  QColor background_{Qt::white};
+  std::vector<Circle> circles_;
+  std::vector<Line> lines_;
+};
+
+// The game's window made of real widgets. It copies the model into the
+// widgets (only what changed, at most once per screen frame) and turns widget
+// events into calls of the game's handlers; it decides nothing itself.
+// Widgets are named after their controls: "txtNB", "Command1_0", "P_3",
+// "mnuO_4", so that tests and tools can find them.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Attaches itself to `toolkit` (when given) so that event passes of a
+  // running game keep the screen up to date.
+  explicit MainWindow(Form1& f, QtToolkit* toolkit = nullptr);
+  ~MainWindow() override;
+
+  // Copies every change of the model into the widgets now.
+  void sync();
+  // Syncs at the next frame.
+  void requestSync();
+  // Syncs when a frame has passed since the last sync; cheap otherwise.
+  void syncIfDue() {
+    if (!frameClock_.isValid() || frameClock_.elapsed() >= kFrameMs) sync();
+  }
+
+  Board* board() const { return board_; }
+  QWidget* widgetFor(Focus focus) const;
+  int syncCount() const { return syncs_; }
+
+  static constexpr int kFrameMs = 16;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct LabelView {
+    CaptionLabel* widget = nullptr;
+    Label shown;
+    int generation = -1;
+    // The caption is read out as the description; the name says what it is.
+    bool described = false;
+  };
+  struct TextView {
+    QLineEdit* widget = nullptr;
+    TextBox shown;
+    int generation = -1;
+    int selstart = -1;
+    int sellength = -1;
+  };
+  struct ButtonView {
+    QPushButton* widget = nullptr;
+    CommandButton shown;
+    int generation = -1;
+  };
+
+  template <class Call>
+  void handle(Call&& call);
+
+  void buildMenus();
+  QLineEdit* makeField(TextView& view, const char* name);
+  CaptionLabel* makeLabel(const char* name, std::int16_t index);
+  void syncLabel(LabelView& view, const Label& model);
+  void syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& model,
+                  const char* name);
+  void syncField(TextView& view, const TextBox& model);
+  void syncButton(ButtonView& view, const CommandButton& model);
+  void syncCheckBox();
+  void syncMenus();
+  void syncShapes();
+  void syncFocus();
+  void syncAccessibleNames();
+  QFont font(const Font& model) const;
+  QColor color(const Color& model) const;
+
+  void userFocus(QObject* watched);
+  bool keyPress(QObject* watched, QKeyEvent* event);
+  void editText(TextView& view, void (*change)(Form1&));
+  void readSelection(TextView& view, TextBox& model);
+
+  Form1& f_;
+  QtToolkit* toolkit_;
+  Board* board_;
+
+  LabelView label2_, label1_, label4_, counter_;
+  TextView txtNB_, txtDollars_, txtNTrade_;
+  std::vector<ButtonView> buttons_;
+  QCheckBox* fast_ = nullptr;
+  CheckBox fastShown_;
+  int fastGeneration_ = -1;
+  std::vector<LabelView> links_, players_, levelCaptions_, counts_, outerCounts_;
+
+  QMenu* fileMenu_ = nullptr;
+  QMenu* optionsMenu_ = nullptr;
+  QAction* exit_ = nullptr;
+  QAction* about_ = nullptr;
+  std::vector<QAction*> options_;
+
+  std::string shownTitle_;
+  bool titleShown_ = false;
+  Focus shownFocus_ = Focus::None;
+
+  int generation_ = 0;  // bumped when the projection changes
+  bool syncing_ = false;
+  bool forwarding_ = false;
+  int syncs_ = 0;
+  QElapsedTimer frameClock_;
+  QTimer frameTimer_;
+};
+
+}  // namespace ovali

@@ -1,0 +1,118 @@
+#include "qt/messagedialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextOption>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace ovali {
+
+namespace {
+
+// Wide enough for a sentence and a half, as message boxes usually are.
+constexpr int kWrapEms = 36;
+
+}  // namespace
+
+QString MessageDialog::displayText(std::string_view text) {
+  QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return s;
+}
+
+MessageDialog::MessageDialog(QWidget* parent, std::string_view text)
+    : QDialog(parent), text_(displayText(text)) {
+  setWindowTitle(QStringLiteral("ovali"));
+  setModal(true);
+  setAccessibleName(QStringLiteral("ovali"));
+  setAccessibleDescription(text_);
+
+  view_ = new QTextEdit(this);
+  view_->setObjectName(QStringLiteral("message"));
+  view_->setAccessibleName(QStringLiteral("Message"));
+  view_->setReadOnly(true);
+  view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  view_->setFrameShape(QFrame::NoFrame);
+  view_->setAcceptRichText(false);
+  view_->setLineWrapMode(QTextEdit::WidgetWidth);
+  view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QPalette pal = view_->palette();
+  pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+  view_->setPalette(pal);
+
+  // The report's columns are a label and two numbers padded with spaces to
+  // six characters; in a proportional font spaces are narrower than digits,
+  // so the number columns are right-aligned at their tab stops.
+  const QFontMetrics fm(view_->font());
+  const qreal number = fm.horizontalAdvance(QStringLiteral("0000.0")) + fm.averageCharWidth();
+  const qreal first = fm.horizontalAdvance(QStringLiteral("$0000")) + fm.averageCharWidth();
+  QTextOption option = view_->document()->defaultTextOption();
+  option.setTabs(
+      {QTextOption::Tab(first + number, QTextOption::RightTab),
+       QTextOption::Tab(first + 2 * number, QTextOption::RightTab),
+       QTextOption::Tab(first + 2 * number + fm.averageCharWidth(), QTextOption::LeftTab)});
+  option.setWrapMode(QTextOption::WordWrap);
+  view_->document()->setDefaultTextOption(option);
+  view_->setPlainText(text_);
+
+  // Fit the box to the text: as wide as its longest line up to a comfortable
+  // measure, as tall as the wrapped text up to most of the screen.
+  QTextDocument* doc = view_->document();
+  const qreal margin = 2 * doc->documentMargin();
+  const qreal wrap = fm.averageCharWidth() * kWrapEms * 2.0;
+  doc->setTextWidth(-1);
+  const qreal natural = doc->idealWidth();
+  const qreal width = std::min(natural + 1, wrap + margin);
+  doc->setTextWidth(width);
+  int maxHeight = 600;
+  if (const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen()) {
+    maxHeight = screen->availableGeometry().height() * 3 / 4;
+  }
+  const int height = static_cast<int>(std::ceil(doc->size().height()));
+  view_->setFixedWidth(static_cast<int>(std::ceil(width)));
+  view_->setFixedHeight(std::min(height + 2, maxHeight));
+  if (height + 2 > maxHeight) {
+    view_->setFixedWidth(static_cast<int>(std::ceil(width)) +
+                         view_->verticalScrollBar()->sizeHint().width());
+  }
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, Qt::Horizontal, this);
+  buttons->setCenterButtons(true);
+  ok_ = buttons->button(QDialogButtonBox::Ok);
+  ok_->setDefault(true);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(view_);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  auto* copyAction = new QAction(this);
+  copyAction->setShortcut(QKeySequence::Copy);
+  copyAction->setShortcutContext(Qt::WindowShortcut);
+  connect(copyAction, &QAction::triggered, this, &MessageDialog::copy);
+  addAction(copyAction);
+
+  ok_->setFocus();
+}
+
+void MessageDialog::copy() {
+  if (view_->textCursor().hasSelection()) {
+    view_->copy();
+  } else if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+    clipboard->setText(text_);
+  }
+}
+
+}  // namespace ovali

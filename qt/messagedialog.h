@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <string_view>
+
+class QPushButton;
+class QTextEdit;
+
+namespace ovali {
+
+// The program's message box: the text, an OK button, no icon, titled
+// "ovali". The text stays selectable and copyable with its tabs and line
+// breaks, so that a report can be pasted into a spreadsheet.
+class MessageDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  MessageDialog(QWidget* parent, std::string_view text);
+
+  // The game separates lines with a lone carriage return; Qt wants a line feed.
+  static QString displayText(std::string_view text);
+
+  QString text() const { return text_; }
+  QTextEdit* view() const { return view_; }
+  QPushButton* okButton() const { return ok_; }
+
+  // The selection, or the whole text when nothing is selected.
+  void copy();
+
+ private:
+  QString text_;
+  QTextEdit* view_;
+  QPushButton* ok_;
+};
+
+}  // namespace ovali
