@@ -70,6 +70,7 @@ desktop_rows=(
   "desktop: Exec needs no path or arguments|$(entry Exec)|ovali"
   "desktop: Icon names the installed icon|$([ -n "$icon_name" ] && [ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon_name.svg" ] && echo yes)|yes"
   "desktop: not a terminal program|$(entry Terminal)|false"
+  "desktop: X11 window class is the program's|$(entry StartupWMClass)|$exec_program"
   "desktop: Education is a category|$(entry Categories | tr ';' '\n' | grep -cx Education)|1"
 )
 
