@@ -90,6 +90,20 @@ QRect fitted(QRect box, const QFontMetrics& fm, const QString& text, Alignment a
   return box;
 }
 
+// Screen readers hear of a caption that changed under a fixed name.
+void describe(QWidget* widget, const QString& description) {
+  widget->setAccessibleDescription(description);
+  QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
+}
+
+void rename(QWidget* widget, const QString& name) {
+  if (widget->accessibleName() == name) return;
+  widget->setAccessibleName(name);
+  QAccessibleEvent event(widget, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&event);
+}
+
 std::optional<std::int16_t> characterCode(const QKeyEvent& key) {
   if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return 13;
   if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return std::nullopt;
@@ -520,7 +534,7 @@ void MainWindow::syncLabel(LabelView& view, const Label& model) {
   if (fresh || model.caption != view.shown.caption) {
     const QString text = qs(model.caption);
     w->setText(text);
-    if (view.described) w->setAccessibleDescription(text);
+    if (view.described) describe(w, text);
     relayout = true;
   }
   if (fresh || relayout || !(model.font == view.shown.font)) {
@@ -585,12 +599,12 @@ void MainWindow::syncAccessibleNames() {
       const QString name =
           (apart ? QStringLiteral("Inner-ring players with ") : QStringLiteral("Players with ")) +
           amount;
-      if (w->accessibleName() != name) w->setAccessibleName(name);
+      rename(w, name);
     }
     if (i < outerCounts_.size()) {
       if (QWidget* w = outerCounts_[i].widget) {
         const QString name = QStringLiteral("Outer-ring players with ") + amount;
-        if (w->accessibleName() != name) w->setAccessibleName(name);
+        rename(w, name);
       }
     }
   }

@@ -8,8 +8,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTextOption>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -57,23 +60,40 @@ MessageDialog::MessageDialog(QWidget* parent, std::string_view text)
   const QFontMetrics fm(view_->font());
   const qreal number = fm.horizontalAdvance(QStringLiteral("0000.0")) + fm.averageCharWidth();
   const qreal first = fm.horizontalAdvance(QStringLiteral("$0000")) + fm.averageCharWidth();
+  const QList<QTextOption::Tab> tabs{
+      QTextOption::Tab(first + number, QTextOption::RightTab),
+      QTextOption::Tab(first + 2 * number, QTextOption::RightTab),
+      QTextOption::Tab(first + 2 * number + fm.averageCharWidth(), QTextOption::LeftTab)};
   QTextOption option = view_->document()->defaultTextOption();
-  option.setTabs(
-      {QTextOption::Tab(first + number, QTextOption::RightTab),
-       QTextOption::Tab(first + 2 * number, QTextOption::RightTab),
-       QTextOption::Tab(first + 2 * number + fm.averageCharWidth(), QTextOption::LeftTab)});
+  option.setTabs(tabs);
   option.setWrapMode(QTextOption::WordWrap);
   view_->document()->setDefaultTextOption(option);
   view_->setPlainText(text_);
+  // The editor lays each paragraph out with its own tab stops.
+  QTextCursor all(view_->document());
+  all.select(QTextCursor::Document);
+  QTextBlockFormat stops;
+  stops.setTabPositions(tabs);
+  all.mergeBlockFormat(stops);
 
   // Fit the box to the text: as wide as its longest line up to a comfortable
   // measure, as tall as the wrapped text up to most of the screen.
   QTextDocument* doc = view_->document();
   const qreal margin = 2 * doc->documentMargin();
   const qreal wrap = fm.averageCharWidth() * kWrapEms * 2.0;
-  doc->setTextWidth(-1);
-  const qreal natural = doc->idealWidth();
-  const qreal width = std::min(natural + 1, wrap + margin);
+  qreal longest = 0;
+  QTextOption unwrapped = option;
+  unwrapped.setWrapMode(QTextOption::NoWrap);
+  for (const QString& line : text_.split(QLatin1Char('\n'))) {
+    QTextLayout layout(line, view_->font());
+    layout.setTextOption(unwrapped);
+    layout.beginLayout();
+    QTextLine laid = layout.createLine();
+    if (laid.isValid()) laid.setLineWidth(1e6);
+    layout.endLayout();
+    if (laid.isValid()) longest = std::max(longest, laid.naturalTextWidth());
+  }
+  const qreal width = std::min(longest + margin + 1, wrap + margin);
   doc->setTextWidth(width);
   int maxHeight = 600;
   if (const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen()) {

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QString>
+#include <QTest>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "qt/mainwindow.h"
+#include "qt/messagedialog.h"
+#include "qt/qttoolkit.h"
+#include "view/form1.h"
+
+namespace ovali::window_testing {
+
+// The real program's window, opened as start-up opens it, on the offscreen
+// platform. Widgets are found by their control names ("txtNB", "Command1_2",
+// "P_3", "mnuO_1").
+struct Opened {
+  QtToolkit tk;
+  Form1 f{tk};
+  MainWindow w{f, &tk};
+  bool active = false;  // focus tests need the window to be the active one
+
+  Opened() {
+    Form_Load(f);
+    w.sync();
+    w.show();
+    w.activateWindow();
+    active = QTest::qWaitForWindowExposed(&w) && QTest::qWaitForWindowActive(&w);
+  }
+
+  template <class T>
+  T* find(const char* name) const {
+    return w.findChild<T*>(QString::fromLatin1(name));
+  }
+
+  // Lets the window take the events queued so far, the coalesced sync among them.
+  void settle(int ms = 2 * MainWindow::kFrameMs + 5) { QTest::qWait(ms); }
+};
+
+// Closes message boxes as they open, keeping their titles and texts, so that
+// a handler that shows one does not hold the test.
+class BoxCloser {
+ public:
+  struct Box {
+    QString title;
+    QString text;
+  };
+  std::vector<Box> boxes;
+
+  BoxCloser() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<MessageDialog*>(QApplication::activeModalWidget())) {
+        boxes.push_back({box->windowTitle(), box->text()});
+        box->accept();
+      }
+    });
+    timer_.start();
+  }
+
+ private:
+  QTimer timer_;
+};
+
+// Runs in a child process started with --ending=<scenario>: opens the window,
+// does what the scenario says and returns only if the program did not end.
+int runEndingScenario(const std::string& scenario);
+
+}  // namespace ovali::window_testing

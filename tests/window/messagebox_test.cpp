@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractTextDocumentLayout>
+#include <QAccessible>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
+#include <string>
+
+#include "harness.h"
+
+namespace ovali::window_testing {
+namespace {
+
+struct Conversion {
+  const char* name;
+  std::string game;
+  QString shown;
+};
+
+class DisplayText : public ::testing::TestWithParam<Conversion> {};
+
+TEST_P(DisplayText, CarriageReturnsBreakLinesAndTabsStay) {
+  EXPECT_EQ(MessageDialog::displayText(GetParam().game), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MessageBox, DisplayText,
+    ::testing::Values(
+        Conversion{"LoneReturnIsALineBreak", "one\rtwo", QStringLiteral("one\ntwo")},
+        Conversion{"TwoReturnsAreABlankLine", "one\r\rtwo", QStringLiteral("one\n\ntwo")},
+        Conversion{"ReturnLineFeedIsOneBreak", "one\r\ntwo", QStringLiteral("one\ntwo")},
+        Conversion{"TrailingBlankLineKept", "end\r\r", QStringLiteral("end\n\n")},
+        Conversion{"TabsKept", "$7\t   0.1\t   0.1\t\r", QStringLiteral("$7\t   0.1\t   0.1\t\n")},
+        Conversion{"QuotesAndSpacesKept", "    \"Go!\" ", QStringLiteral("    \"Go!\" ")},
+        Conversion{"Utf8", "caf\xc3\xa9", QStringLiteral("caf\u00e9")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A report as the analysis writes it: a header and rows of a dollar amount
+// and two numbers padded to six characters.
+const std::string kReport =
+    "Some words. \r\r\r\tavg.\tOvali.\r\r$7\t   0.1\t   0.1\t\r$1\t  12.4\t   7.5\t\r"
+    "$0\t 100.0\t  15.0\t\r\rafter 120 exchanges";
+
+TEST(MessageBox, TitledOvaliWithOnlyAnOkButton) {
+  MessageDialog box(nullptr, "Click on \"Start\" first.");
+  EXPECT_EQ(box.windowTitle(), QStringLiteral("ovali"));
+  EXPECT_TRUE(box.isModal());
+  const auto* buttons = box.findChild<QDialogButtonBox*>();
+  ASSERT_NE(buttons, nullptr);
+  EXPECT_EQ(buttons->buttons().size(), 1);
+  EXPECT_EQ(buttons->standardButton(buttons->buttons()[0]), QDialogButtonBox::Ok);
+  EXPECT_EQ(box.view()->toPlainText(), QStringLiteral("Click on \"Start\" first."));
+}
+
+TEST(MessageBox, OkClosesIt) {
+  MessageDialog box(nullptr, "text");
+  QTimer::singleShot(0, box.okButton(), &QPushButton::click);
+  EXPECT_EQ(box.exec(), QDialog::Accepted);
+}
+
+TEST(MessageBox, NumberColumnsLineUpOnTheirRightEdges) {
+  MessageDialog box(nullptr, kReport);
+  box.show();
+  QTextDocument* doc = box.view()->document();
+  // Where the n-th column of a row ends, in pixels from the left.
+  const auto columnEnd = [doc](const QString& row, int column) {
+    const QTextBlock block = doc->find(row).block();
+    EXPECT_TRUE(block.isValid()) << row.toStdString();
+    int tabs = 0;
+    int end = static_cast<int>(block.text().size());
+    for (int i = 0; i < block.text().size(); ++i) {
+      if (block.text().at(i) == QLatin1Char('\t') && ++tabs == column + 1) {
+        end = i;
+        break;
+      }
+    }
+    const QTextLine line = block.layout()->lineForTextPosition(end);
+    return line.cursorToX(end);
+  };
+  for (int column : {1, 2}) {
+    SCOPED_TRACE(column);
+    const double first = columnEnd(QStringLiteral("$7\t"), column);
+    EXPECT_NEAR(columnEnd(QStringLiteral("$1\t"), column), first, 0.5);
+    EXPECT_NEAR(columnEnd(QStringLiteral("$0\t"), column), first, 0.5);
+    EXPECT_NEAR(columnEnd(QStringLiteral("avg."), column), first, 0.5);
+  }
+  // And the columns do not run into each other.
+  EXPECT_LT(columnEnd(QStringLiteral("$0\t"), 0) + 5,
+            columnEnd(QStringLiteral("$0\t"), 1) -
+                box.fontMetrics().horizontalAdvance(QStringLiteral(" 100.0")));
+}
+
+TEST(MessageBox, CopiesWithTabsAndLineBreaks) {
+  MessageDialog box(nullptr, kReport);
+  box.show();
+  QGuiApplication::clipboard()->clear();
+  box.copy();  // nothing selected: the whole text
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), MessageDialog::displayText(kReport));
+
+  QTextCursor cursor(box.view()->document()->find(QStringLiteral("$1\t")));
+  cursor.movePosition(QTextCursor::StartOfBlock);
+  cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  box.view()->setTextCursor(cursor);
+  box.view()->setFocus();
+  QTest::keyClick(box.view(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            QStringLiteral("$1\t  12.4\t   7.5\t\n$0\t 100.0\t  15.0\t"));
+}
+
+TEST(MessageBox, TextCanBeSelectedWithTheKeyboard) {
+  MessageDialog box(nullptr, "one two");
+  box.show();
+  box.view()->setFocus();
+  QTest::keyClick(box.view(), Qt::Key_Home);
+  QTest::keyClick(box.view(), Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(box.view(), Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(box.view(), Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(box.view()->textCursor().selectedText(), QStringLiteral("one"));
+  EXPECT_TRUE(box.view()->isReadOnly());
+}
+
+TEST(MessageBox, AScreenReaderReadsTheText) {
+  MessageDialog box(nullptr, "first\rsecond");
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&box);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->text(QAccessible::Description), QStringLiteral("first\nsecond"));
+  QAccessibleInterface* text = QAccessible::queryAccessibleInterface(box.view());
+  ASSERT_NE(text, nullptr);
+  ASSERT_NE(text->textInterface(), nullptr);
+  EXPECT_EQ(text->textInterface()->text(0, text->textInterface()->characterCount()),
+            QStringLiteral("first\nsecond"));
+}
+
+TEST(MessageBox, ALongTextStaysOnTheScreen) {
+  std::string longText;
+  for (int i = 0; i < 400; ++i) longText += "A line of help text that goes on.\r";
+  MessageDialog box(nullptr, longText);
+  box.show();
+  const QRect screen = box.screen()->availableGeometry();
+  EXPECT_LE(box.height(), screen.height());
+  EXPECT_LE(box.width(), screen.width());
+}
+
+}  // namespace
+}  // namespace ovali::window_testing

@@ -1,0 +1,515 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <string>
+
+#include "harness.h"
+
+namespace ovali::window_testing {
+namespace {
+
+QRect geometryOf(const Opened& o, const char* name) {
+  const QWidget* w = o.find<QWidget>(name);
+  return w ? w->geometry() : QRect();
+}
+
+TEST(Window, OpensTitledWithTheDesignedWhiteClientArea) {
+  Opened o;
+  EXPECT_EQ(o.w.windowTitle(), QStringLiteral("The Ovalin Game"));
+  EXPECT_EQ(o.w.board()->size(), QSize(585, 462));
+  EXPECT_EQ(o.w.board()->grab().toImage().pixelColor(2, 2), QColor(Qt::white));
+  EXPECT_DOUBLE_EQ(o.w.board()->projection().scale(), 1.0);
+}
+
+struct Place {
+  const char* name;
+  QRect rect;
+};
+
+// Controls whose size the window never changes sit exactly on their twips / 15.
+class ExactPlace : public ::testing::TestWithParam<Place> {};
+
+TEST_P(ExactPlace, AtTheDesignedPixels) {
+  Opened o;
+  EXPECT_EQ(geometryOf(o, GetParam().name), GetParam().rect);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, ExactPlace,
+                         ::testing::Values(Place{"txtNB", {264, 164, 60, 37}},
+                                           Place{"txtDollars", {264, 220, 60, 37}},
+                                           Place{"txtNTrade", {264, 272, 25, 37}},
+                                           Place{"Command1_0", {264, 432, 65, 21}},
+                                           Place{"Command1_2", {104, 432, 65, 21}},
+                                           Place{"Command1_3", {184, 432, 65, 21}},
+                                           Place{"Command1_4", {344, 432, 65, 21}},
+                                           Place{"chkFast", {424, 436, 49, 17}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Labels may grow to show a longer caption, but keep the edge their text is
+// aligned to (the centre for centred ones) and their top.
+struct Anchor {
+  const char* name;
+  Alignment alignment;
+  int x;  // left edge, right edge or centre, by the alignment
+  int top;
+};
+
+class LabelAnchor : public ::testing::TestWithParam<Anchor> {};
+
+TEST_P(LabelAnchor, KeepsItsAlignedEdgeAndShowsTheWholeCaption) {
+  Opened o;
+  const auto* label = o.find<QLabel>(GetParam().name);
+  ASSERT_NE(label, nullptr);
+  const QRect r = label->geometry();
+  switch (GetParam().alignment) {
+    case Alignment::Left:
+      EXPECT_EQ(r.left(), GetParam().x);
+      break;
+    case Alignment::Right:
+      EXPECT_EQ(r.left() + r.width(), GetParam().x);
+      break;
+    case Alignment::Center:
+      EXPECT_NEAR(r.left() + r.width() / 2.0, GetParam().x, 0.5);
+      break;
+  }
+  EXPECT_EQ(r.top(), GetParam().top);
+  EXPECT_GE(r.width(), label->fontMetrics().horizontalAdvance(label->text()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, LabelAnchor,
+                         ::testing::Values(Anchor{"Label2", Alignment::Right, 258, 164},
+                                           Anchor{"label1", Alignment::Right, 261, 220},
+                                           Anchor{"Label4", Alignment::Right, 262, 272},
+                                           Anchor{"Label3_0", Alignment::Left, 408, 8},
+                                           Anchor{"Label3_3", Alignment::Left, 408, 24},
+                                           Anchor{"C", Alignment::Left, 480, 432},
+                                           Anchor{"lbl2_0", Alignment::Center, 456, 376},
+                                           Anchor{"lbl2_7", Alignment::Center, 456, 49},
+                                           Anchor{"T_0", Alignment::Center, 506, 376},
+                                           Anchor{"TS_3", Alignment::Center, 554, 236}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct Face {
+  const char* name;
+  int pixels;
+  bool italic;
+  bool underline;
+};
+
+class FontOf : public ::testing::TestWithParam<Face> {};
+
+TEST_P(FontOf, PixelSizeFromPointsAt96DpiBold) {
+  Opened o;
+  const QWidget* w = o.find<QWidget>(GetParam().name);
+  ASSERT_NE(w, nullptr);
+  const QFont font = w->font();
+  EXPECT_EQ(font.pixelSize(), GetParam().pixels);
+  EXPECT_TRUE(font.bold());
+  EXPECT_EQ(font.italic(), GetParam().italic);
+  EXPECT_EQ(font.underline(), GetParam().underline);
+  EXPECT_TRUE(font.families().contains(QStringLiteral("Liberation Sans")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, FontOf,
+    ::testing::Values(Face{"txtNB", 32, false, false}, Face{"Label2", 32, false, false},
+                      Face{"T_5", 32, false, false}, Face{"Command1_0", 11, false, false},
+                      Face{"chkFast", 11, false, false}, Face{"C", 16, false, false},
+                      Face{"Label3_1", 11, true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Ink {
+  const char* name;
+  QColor color;
+};
+
+class ColourOf : public ::testing::TestWithParam<Ink> {};
+
+TEST_P(ColourOf, TextInTheModelsColour) {
+  Opened o;
+  const QWidget* w = o.find<QWidget>(GetParam().name);
+  ASSERT_NE(w, nullptr);
+  const QColor expected = GetParam().color.isValid()
+                              ? GetParam().color
+                              : QApplication::palette().color(QPalette::WindowText);
+  EXPECT_EQ(w->palette().color(QPalette::WindowText), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, ColourOf,
+                         ::testing::Values(Ink{"T_0", QColor(255, 0, 0)},
+                                           Ink{"TS_0", QColor(0, 0, 255)},
+                                           Ink{"Label3_2", QColor(0, 0, 255)},
+                                           Ink{"C", QColor(255, 0, 0)}, Ink{"Label2", QColor()},
+                                           Ink{"lbl2_4", QColor()}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Window, StartUpShowsTheLadderButNoPlayerCounterOrOuterColumn) {
+  Opened o;
+  for (int i = 0; i <= 7; ++i) {
+    SCOPED_TRACE(i);
+    const std::string n = std::to_string(i);
+    const auto* row = o.find<QLabel>(("lbl2_" + n).c_str());
+    const auto* count = o.find<QLabel>(("T_" + n).c_str());
+    const auto* outer = o.find<QLabel>(("TS_" + n).c_str());
+    ASSERT_TRUE(row && count && outer);
+    EXPECT_EQ(row->text(), QStringLiteral("$%1").arg(i));
+    EXPECT_TRUE(row->isVisible());
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    EXPECT_TRUE(count->isVisible());
+    EXPECT_FALSE(outer->isVisible());
+  }
+  EXPECT_FALSE(o.find<QLabel>("P_0")->isVisible());
+  EXPECT_FALSE(o.find<QLabel>("C")->isVisible());
+  EXPECT_EQ(o.find<QLineEdit>("txtNB")->text(), QStringLiteral("30"));
+  EXPECT_EQ(o.find<QLineEdit>("txtDollars")->text(), QStringLiteral("30"));
+  EXPECT_EQ(o.find<QLineEdit>("txtNTrade")->text(), QStringLiteral("1"));
+  EXPECT_EQ(o.find<QLineEdit>("txtNB")->validator(), nullptr);
+  EXPECT_TRUE(o.find<QLineEdit>("txtNB")->inputMask().isEmpty());
+}
+
+TEST(Window, MenusAsDesignedWithAboutOnTheBar) {
+  Opened o;
+  const QList<QAction*> bar = o.w.menuBar()->actions();
+  ASSERT_EQ(bar.size(), 3);
+  EXPECT_EQ(bar[0]->text(), QStringLiteral("&File"));
+  EXPECT_EQ(bar[1]->text(), QStringLiteral("&Options"));
+  EXPECT_EQ(bar[2]->text(), QStringLiteral("&About"));
+  EXPECT_EQ(bar[2]->menu(), nullptr);
+  ASSERT_NE(bar[0]->menu(), nullptr);
+  ASSERT_EQ(bar[0]->menu()->actions().size(), 1);
+  EXPECT_EQ(bar[0]->menu()->actions()[0]->text(), QStringLiteral("E&xit"));
+  ASSERT_NE(bar[1]->menu(), nullptr);
+  const QList<QAction*> options = bar[1]->menu()->actions();
+  ASSERT_EQ(options.size(), 5);
+  const char* captions[] = {"&Show surroundings separately", "Start $ in &inner ring only",
+                            "Start $ in &outer ring only", "Give all the money to &one person",
+                            "&Random exchange"};
+  for (int k = 0; k < 5; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(options[k]->text(), QLatin1String(captions[k]));
+    EXPECT_TRUE(options[k]->isCheckable());
+    EXPECT_FALSE(options[k]->isChecked());
+  }
+}
+
+TEST(Window, ModelChangesShowAfterSync) {
+  Opened o;
+  o.f.caption = "Go!";
+  o.f.T(3).caption = "12";
+  o.f.TS(3).visible = true;
+  o.f.C.visible = true;
+  o.f.C.caption = "250";
+  o.f.Command1(2).enabled = false;
+  o.f.Command1(0).caption = "Stop";
+  o.f.txtNB.text = "44";
+  o.f.txtDollars.enabled = false;
+  o.f.mnuOpt.enabled = false;
+  o.f.mnuO(3).checked = true;
+  o.f.chkFast.value = 1;
+  o.f.Label3(1).forecolor = kRed;
+  o.f.lbl2(2).top = 3000;
+  o.f.P.load(5);
+  o.f.P(5).caption = "7";
+  o.f.P(5).visible = true;
+  o.w.sync();
+
+  EXPECT_EQ(o.w.windowTitle(), QStringLiteral("Go!"));
+  EXPECT_EQ(o.find<QLabel>("T_3")->text(), QStringLiteral("12"));
+  EXPECT_TRUE(o.find<QLabel>("TS_3")->isVisible());
+  EXPECT_TRUE(o.find<QLabel>("C")->isVisible());
+  EXPECT_EQ(o.find<QLabel>("C")->text(), QStringLiteral("250"));
+  EXPECT_FALSE(o.find<QPushButton>("Command1_2")->isEnabled());
+  EXPECT_EQ(o.find<QPushButton>("Command1_0")->text(), QStringLiteral("Stop"));
+  EXPECT_EQ(o.find<QLineEdit>("txtNB")->text(), QStringLiteral("44"));
+  EXPECT_FALSE(o.find<QLineEdit>("txtDollars")->isEnabled());
+  EXPECT_FALSE(o.w.findChild<QMenu*>(QStringLiteral("mnuOpt"))->menuAction()->isEnabled());
+  EXPECT_TRUE(o.w.findChild<QAction*>(QStringLiteral("mnuO_3"))->isChecked());
+  EXPECT_TRUE(o.find<QCheckBox>("chkFast")->isChecked());
+  EXPECT_EQ(o.find<QLabel>("Label3_1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(geometryOf(o, "lbl2_2").top(), 200);
+  ASSERT_NE(o.find<QLabel>("P_5"), nullptr);
+  EXPECT_TRUE(o.find<QLabel>("P_5")->isVisible());
+  EXPECT_EQ(o.find<QLabel>("P_5")->text(), QStringLiteral("7"));
+  EXPECT_EQ(o.find<QLabel>("P_5")->font().pixelSize(), 32);
+}
+
+TEST(Window, AHandlersChangesShowWithoutAnExplicitSync) {
+  Opened o;
+  o.find<QPushButton>("Command1_2")->click();  // Reset
+  o.settle();
+  EXPECT_EQ(o.f.game.ready, kTrue);
+  const auto* last = o.find<QLabel>("P_29");
+  ASSERT_NE(last, nullptr);
+  EXPECT_TRUE(last->isVisible());
+  EXPECT_EQ(last->text(), QStringLiteral("1"));
+  EXPECT_EQ(o.find<QLabel>("T_1")->text(), QStringLiteral("30"));
+}
+
+TEST(Window, ARunningLoopKeepsTheScreenInStep) {
+  Opened o;
+  // A handler that never returns: only its event passes can show its work.
+  o.f.T(4).caption = "99";
+  QElapsedTimer waited;
+  waited.start();
+  while (o.find<QLabel>("T_4")->text() != QStringLiteral("99") && waited.elapsed() < 2000) {
+    o.tk.doevents();
+  }
+  EXPECT_EQ(o.find<QLabel>("T_4")->text(), QStringLiteral("99"));
+
+  o.f.T(4).caption = "98";
+  waited.restart();
+  while (o.find<QLabel>("T_4")->text() != QStringLiteral("98") && waited.elapsed() < 2000) {
+    o.tk.waitevents(0.005);
+  }
+  EXPECT_EQ(o.find<QLabel>("T_4")->text(), QStringLiteral("98"));
+}
+
+TEST(Window, WaitEventsReturnsWithinItsTime) {
+  Opened o;
+  QElapsedTimer clock;
+  clock.start();
+  for (int i = 0; i < 5; ++i) o.tk.waitevents(0.02);
+  // Five waits of 20 ms, however many events came in between.
+  EXPECT_LT(clock.elapsed(), 2000);
+}
+
+TEST(Window, TheFastBoxTellsTheModelBeforeItsHandler) {
+  Opened o;
+  auto* fast = o.find<QCheckBox>("chkFast");
+  fast->click();
+  EXPECT_EQ(o.f.chkFast.value, 1);
+  fast->click();
+  EXPECT_EQ(o.f.chkFast.value, 0);
+}
+
+TEST(Window, OptionMarksComeFromTheGameOnly) {
+  Opened o;
+  for (int k = 0; k <= 3; ++k) {
+    SCOPED_TRACE(k);
+    auto* action = o.w.findChild<QAction*>(QStringLiteral("mnuO_%1").arg(k));
+    ASSERT_NE(action, nullptr);
+    action->trigger();
+    EXPECT_EQ(action->isChecked(), o.f.mnuO(static_cast<std::int16_t>(k)).checked);
+  }
+  // Model marks the game sets by itself are shown as well.
+  o.f.mnuO(2).checked = !o.f.mnuO(2).checked;
+  o.w.sync();
+  EXPECT_EQ(o.w.findChild<QAction*>(QStringLiteral("mnuO_2"))->isChecked(), o.f.mnuO(2).checked);
+}
+
+TEST(Window, EnterInAFieldReachesItsHandlerAndIsSwallowed) {
+  Opened o;
+  auto* players = o.find<QLineEdit>("txtNB");
+  QSignalSpy returns(players, &QLineEdit::returnPressed);
+  players->setFocus(Qt::MouseFocusReason);
+  o.settle();
+  QTest::keyClick(players, Qt::Key_Return);
+  o.settle();
+  EXPECT_EQ(returns.count(), 0);
+  EXPECT_EQ(players->text(), QStringLiteral("30"));
+  // The handler moved on to the next field, selecting its text.
+  EXPECT_EQ(o.f.focus, Focus::txtDollars);
+  auto* dollars = o.find<QLineEdit>("txtDollars");
+  EXPECT_TRUE(dollars->hasFocus());
+  EXPECT_EQ(dollars->selectedText(), QStringLiteral("30"));
+}
+
+TEST(Window, EnterInTheLastFieldResetsAndFocusesStart) {
+  Opened o;
+  auto* units = o.find<QLineEdit>("txtNTrade");
+  units->setFocus(Qt::MouseFocusReason);
+  o.settle();
+  QTest::keyClick(units, Qt::Key_Enter);
+  o.settle();
+  EXPECT_EQ(o.f.game.ready, kTrue);
+  EXPECT_TRUE(o.find<QPushButton>("Command1_0")->hasFocus());
+}
+
+TEST(Window, TypedKeysReachTheFieldAndTheModel) {
+  Opened o;
+  auto* players = o.find<QLineEdit>("txtNB");
+  players->setFocus(Qt::MouseFocusReason);
+  o.settle();
+  players->setCursorPosition(2);
+  o.f.game.ready = kTrue;
+  QTest::keyClick(players, Qt::Key_4, Qt::NoModifier);
+  EXPECT_EQ(players->text(), QStringLiteral("304"));
+  EXPECT_EQ(o.f.txtNB.text, "304");
+  EXPECT_EQ(o.f.game.ready, kFalse);
+}
+
+TEST(Window, FocusingAFieldSelectsItsWholeText) {
+  Opened o;
+  auto* dollars = o.find<QLineEdit>("txtDollars");
+  QTest::mouseClick(dollars, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  o.settle();
+  EXPECT_EQ(o.f.focus, Focus::txtDollars);
+  EXPECT_EQ(dollars->selectedText(), QStringLiteral("30"));
+}
+
+struct Hop {
+  const char* from;
+  const char* to;
+};
+
+class TabOrder : public ::testing::TestWithParam<Hop> {};
+
+TEST_P(TabOrder, TabGoesToTheNextControl) {
+  Opened o;
+  auto* from = o.find<QWidget>(GetParam().from);
+  ASSERT_NE(from, nullptr);
+  from->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(from, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), o.find<QWidget>(GetParam().to));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, TabOrder,
+    ::testing::Values(Hop{"txtNB", "Command1_3"}, Hop{"Command1_3", "txtDollars"},
+                      Hop{"txtDollars", "Command1_2"}, Hop{"Command1_2", "Command1_0"},
+                      Hop{"Command1_0", "Command1_4"}, Hop{"Command1_4", "chkFast"},
+                      Hop{"chkFast", "txtNTrade"}),
+    [](const auto& info) { return std::string(info.param.from) + "_to_" + info.param.to; });
+
+TEST(Window, TheGamesFocusMovesTheRealFocus) {
+  Opened o;
+  o.f.focus = Focus::Analyze;
+  o.w.sync();
+  EXPECT_TRUE(o.find<QPushButton>("Command1_4")->hasFocus());
+  o.f.focus = Focus::txtNTrade;
+  o.w.sync();
+  EXPECT_TRUE(o.find<QLineEdit>("txtNTrade")->hasFocus());
+}
+
+TEST(Window, AGrownPlayerCaptionStaysCentredOnItsBox) {
+  Opened o;
+  o.f.P(0).caption = "188";
+  o.f.P(0).visible = true;
+  o.w.sync();
+  const auto* player = o.find<QLabel>("P_0");
+  const QRect r = player->geometry();
+  // The box of P(0): left 3780, width 270 twips = 252 px + 18 px.
+  EXPECT_NEAR(r.left() + r.width() / 2.0, 252 + 9, 0.5);
+  EXPECT_GE(r.width(), player->fontMetrics().horizontalAdvance(QStringLiteral("188")));
+}
+
+TEST(Window, HelpLinksLookLikeLinksAndOpenTheirText) {
+  Opened o;
+  auto* link = o.find<QLabel>("Label3_1");
+  EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+  BoxCloser closer;
+  QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+  ASSERT_EQ(closer.boxes.size(), 1u);
+  EXPECT_EQ(closer.boxes[0].title, QStringLiteral("ovali"));
+  EXPECT_TRUE(closer.boxes[0].text.startsWith(QStringLiteral("Questions to Think About\n\n")));
+}
+
+// The same picture at any size: every place and font scales uniformly,
+// centred where the aspect ratio differs.
+struct Scaled {
+  const char* name;
+  QSize client;
+  const char* control;
+  QRect rect;
+  int fontPixels;
+};
+
+class Scaling : public ::testing::TestWithParam<Scaled> {};
+
+TEST_P(Scaling, PlacesAndFontsFollowTheClientArea) {
+  Opened o;
+  o.w.resize(GetParam().client.width(), GetParam().client.height() + o.w.menuBar()->height());
+  o.settle();
+  ASSERT_EQ(o.w.board()->size(), GetParam().client);
+  EXPECT_EQ(geometryOf(o, GetParam().control), GetParam().rect);
+  EXPECT_EQ(o.find<QWidget>(GetParam().control)->font().pixelSize(), GetParam().fontPixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, Scaling,
+    ::testing::Values(
+        Scaled{"DoubleField", {1170, 924}, "txtNB", {528, 328, 120, 74}, 64},
+        Scaled{"DoubleButton", {1170, 924}, "Command1_0", {528, 864, 130, 42}, 22},
+        Scaled{"DoubleCheckBox", {1170, 924}, "chkFast", {848, 872, 98, 34}, 22},
+        Scaled{"TallerCentredVertically", {1170, 1024}, "txtNB", {528, 378, 120, 74}, 64},
+        Scaled{"WiderCentredHorizontally", {1370, 924}, "Command1_2", {308, 864, 130, 42}, 22},
+        Scaled{"HalfSize", {585 / 2 + 1, 231}, "txtNB", {132, 82, 30, 19}, 16}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Window, ScalingBackToTheDesignSizeRestoresEveryPlace) {
+  Opened o;
+  o.w.resize(1170, 924 + o.w.menuBar()->height());
+  o.settle();
+  o.w.resize(585, 462 + o.w.menuBar()->height());
+  o.settle();
+  EXPECT_EQ(geometryOf(o, "txtNB"), QRect(264, 164, 60, 37));
+  EXPECT_EQ(o.find<QWidget>("T_0")->font().pixelSize(), 32);
+}
+
+struct Spoken {
+  const char* control;
+  const char* name;
+};
+
+class AccessibleName : public ::testing::TestWithParam<Spoken> {};
+
+TEST_P(AccessibleName, SaysWhatTheControlIs) {
+  Opened o;
+  QWidget* w = o.find<QWidget>(GetParam().control);
+  ASSERT_NE(w, nullptr);
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(GetParam().name));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, AccessibleName,
+    ::testing::Values(Spoken{"txtNB", "Players:"}, Spoken{"txtDollars", "Total: $"},
+                      Spoken{"txtNTrade", "Units: $"}, Spoken{"Command1_0", "Start"},
+                      Spoken{"Command1_4", "Analyze"}, Spoken{"chkFast", "fast"},
+                      Spoken{"P_0", "Player 0, outer ring"}, Spoken{"T_2", "Players with $2"},
+                      Spoken{"TS_2", "Outer-ring players with $2"}, Spoken{"C", "Round"},
+                      Spoken{"Label3_3", "Explorations"}, Spoken{"lbl2_6", "$6"}),
+    [](const auto& info) { return std::string(info.param.control); });
+
+TEST(Window, CaptionsAreReadableUnderTheirNames) {
+  Opened o;
+  o.f.P.load(3);
+  o.f.P(3).caption = "4";
+  o.f.P(3).visible = true;
+  o.f.C.caption = "12";
+  o.w.sync();
+  const auto spoken = [&o](const char* name, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(o.find<QWidget>(name))->text(text);
+  };
+  EXPECT_EQ(spoken("P_3", QAccessible::Name), QStringLiteral("Player 3, inner ring"));
+  EXPECT_EQ(spoken("P_3", QAccessible::Description), QStringLiteral("4"));
+  EXPECT_EQ(spoken("C", QAccessible::Description), QStringLiteral("12"));
+
+  // A caption that changes is read anew under the same name.
+  o.f.T(2).caption = "17";
+  o.f.P(3).caption = "5";
+  o.w.sync();
+  EXPECT_EQ(spoken("T_2", QAccessible::Name), QStringLiteral("Players with $2"));
+  EXPECT_EQ(spoken("T_2", QAccessible::Description), QStringLiteral("17"));
+  EXPECT_EQ(spoken("P_3", QAccessible::Description), QStringLiteral("5"));
+}
+
+TEST(Window, TheCountsSayWhichRingTheyCountWhileRingsAreApart) {
+  Opened o;
+  o.f.TS(1).visible = true;
+  o.w.sync();
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(o.find<QWidget>("T_1"))->text(QAccessible::Name),
+            QStringLiteral("Inner-ring players with $1"));
+}
+
+}  // namespace
+}  // namespace ovali::window_testing
