@@ -1,7 +1,9 @@
 #include "engine/rounds.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -19,22 +21,35 @@ namespace {
 constexpr std::int16_t kAnalyze = 4;
 
 // A player's level as the rounds read it: dollars over units, as the 16-bit
-// whole number the game keeps. Nothing when there is no label to read, no
-// unit to divide by, or a quotient outside 16 bits.
-std::optional<std::int16_t> readLevel(const Form1& f, int player) {
+// whole number the game keeps. False when there is no label to read, no unit
+// to divide by, or a quotient outside 16 bits. (A flag and an out-parameter
+// rather than an optional: this runs twice per pair, and the packed optional
+// cost a store-forwarding stall on every call.)
+bool readLevel(const Form1& f, int player, std::int16_t& level) {
   const Label* label = f.P.find(static_cast<std::int16_t>(player));
-  if (label == nullptr || f.game.units == 0) return std::nullopt;
-  const double quotient = val(label->caption) / f.game.units;
+  if (label == nullptr || f.game.units == 0) return false;
+  const double dollars = val(label->caption);
+  // Most games trade single dollars; a division is worth saving here.
+  const double quotient = f.game.units == 1 ? dollars : dollars / f.game.units;
   if (!(quotient >= std::numeric_limits<std::int16_t>::min() &&
         quotient <= std::numeric_limits<std::int16_t>::max())) {
-    return std::nullopt;
+    return false;
   }
   // Money moves in whole units, so the quotient is whole but for hand-made
   // captions; those round the way the game rounds everywhere, half to even.
-  const auto whole = static_cast<std::int16_t>(quotient);
-  if (whole == quotient) return whole;
-  return static_cast<std::int16_t>(std::nearbyint(quotient));
+  level = static_cast<std::int16_t>(quotient);
+  if (level != quotient) level = static_cast<std::int16_t>(std::nearbyint(quotient));
+  return true;
 }
+
+enum class Loser : std::uint8_t { None, Outer, Inner };
+
+// By outer throw * 3 + inner throw.
+constexpr std::array<Loser, 9> kLoser{
+    Loser::None,  Loser::Inner, Loser::Outer,  // outer 0
+    Loser::Outer, Loser::None,  Loser::Inner,  // outer 1
+    Loser::Inner, Loser::Outer, Loser::None,   // outer 2
+};
 
 // 0, 1 or 2: rock, paper or scissors.
 int throwHand(Toolkit& tk) { return static_cast<int>(tk.rnd() * 3); }
@@ -43,25 +58,25 @@ void playRingPairs(Form1& f, std::int64_t shift) {
   const int n = f.game.nplayers;
   for (int i = 0; i <= n - 2; i += 2) {
     const int j = static_cast<int>(((i + shift) % n + n) % n);
-    std::optional<std::int16_t> li = readLevel(f, i);
-    std::optional<std::int16_t> lj = readLevel(f, j);
+    std::int16_t li = 0;
+    std::int16_t lj = 0;
+    const bool readable = readLevel(f, i, li) && readLevel(f, j, lj);
     // Every pair throws, whatever its money, so that the draws of the later
     // pairs do not depend on who is broke.
     const int t1 = throwHand(f.tk);
     const int t2 = throwHand(f.tk);
-    if (!li || !lj) continue;
+    if (!readable) continue;
 
+    // A throw beats the throw one higher (mod 3); a loser pays only from
+    // money it has. Looked up rather than branched on: the throws are random,
+    // so branches on them would mostly be mispredicted.
+    const Loser loser = kLoser[static_cast<std::size_t>(t1 * 3 + t2)];
     std::int16_t d = 0;
-    if (t1 == t2) {
-      continue;
-    } else if (t1 == (t2 + 1) % 3) {
-      if (*li > 0) d = -1;
-    } else {
-      if (*lj > 0) d = 1;
-    }
+    if (loser == Loser::Outer && li > 0) d = -1;
+    if (loser == Loser::Inner && lj > 0) d = 1;
     if (d == 0) continue;
-    addmoney(f, static_cast<std::int16_t>(i), *li, d, kFalse);
-    addmoney(f, static_cast<std::int16_t>(j), *lj, static_cast<std::int16_t>(-d), kTrue);
+    addmoney(f, static_cast<std::int16_t>(i), li, d, kFalse);
+    addmoney(f, static_cast<std::int16_t>(j), lj, static_cast<std::int16_t>(-d), kTrue);
   }
 }
 
@@ -83,15 +98,17 @@ std::optional<Drawn> drawPlayer(Form1& f, Fits fits) {
     if (attempt == checkAfter) {
       bool anyone = false;
       for (int i = 0; i < n && !anyone; ++i) {
-        const auto level = readLevel(f, i);
-        anyone = level && fits(*level);
+        std::int16_t level = 0;
+        anyone = readLevel(f, i, level) && fits(level);
       }
       if (!anyone) return std::nullopt;
     }
     const int drawn = static_cast<int>(f.tk.rnd() * n);
     if (drawn < 0 || drawn >= n) continue;
-    const auto level = readLevel(f, drawn);
-    if (level && fits(*level)) return Drawn{static_cast<std::int16_t>(drawn), *level};
+    std::int16_t level = 0;
+    if (readLevel(f, drawn, level) && fits(level)) {
+      return Drawn{static_cast<std::int16_t>(drawn), level};
+    }
   }
 }
 
