@@ -1,0 +1,117 @@
+// Long runs in every combination of the options: the books of the game hold
+// after every transfer.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+
+#include "commands/runcontrols.h"
+#include "engine/rounds.h"
+#include "engine/transfer.h"
+#include "game_fixture.h"
+
+namespace ovali {
+namespace {
+
+using testing::brokenBooks;
+using testing::Game;
+using testing::Options;
+
+Options optionsFrom(int bits) {
+  return {.separate = (bits & 1) != 0,
+          .inneronly = (bits & 2) != 0,
+          .outeronly = (bits & 4) != 0,
+          .alltoone = (bits & 8) != 0,
+          .randomexchange = (bits & 16) != 0};
+}
+
+struct Size {
+  const char* name;
+  const char* players;
+  const char* dollars;
+  const char* units;
+  int rounds;
+};
+
+const Size kSizes[] = {
+    {"one pair, one dollar", "2", "1", "1", 1000},
+    {"ten players, three-dollar units", "10", "30", "3", 1000},
+    {"thirty players, uneven deal", "30", "45", "1", 1000},
+    {"two hundred players", "200", "400", "2", 100},
+};
+
+TEST(Invariants, HoldAfterEveryRoundInEveryCombinationOfOptions) {
+  for (const Size& size : kSizes) {
+    for (int bits = 0; bits < 32; ++bits) {
+      SCOPED_TRACE(std::string(size.name) + ", options " + std::to_string(bits));
+      Game g(size.players, size.dollars, size.units, optionsFrom(bits));
+      g.tk.seed(static_cast<unsigned>(bits) * 7919u + 1);
+      ASSERT_EQ(brokenBooks(g.f), std::vector<std::string>{}) << "after the reset";
+      // A random exchange moves one unit per round, so a check per round is
+      // a check per transfer there.
+      std::vector<std::string> firstWrong;
+      for (int pass = 1; pass <= size.rounds; ++pass) {
+        g.tk.atPass(pass, [&] {
+          if (firstWrong.empty()) firstWrong = brokenBooks(g.f);
+        });
+      }
+      g.tk.atPass(size.rounds, [&] { Command1_Click(g.f, 0); });
+      Command1_Click(g.f, 0);
+      EXPECT_EQ(firstWrong, std::vector<std::string>{});
+      EXPECT_EQ(g.f.C.caption, decimal(size.rounds));
+      if (bits & 16) {
+        EXPECT_EQ(g.f.game.nsamples, size.rounds);
+      }
+    }
+  }
+}
+
+// Exchanges booked the way the rounds book them, between random players: the
+// books, the highest level and the sums, against a count made afresh from
+// the captions after each one.
+TEST(Invariants, HoldAfterEveryExchangeAndSamplesMatchTheCaptions) {
+  const struct {
+    const char* name;
+    const char* dollars;
+    const char* units;
+    Options options;
+  } rows[] = {
+      {"together", "60", "1", {}},
+      {"surroundings apart", "60", "1", {.separate = true}},
+      {"two-dollar units, all to one", "240", "2", {.alltoone = true}},
+      {"all to one beyond level 100", "150", "1", {.separate = true, .alltoone = true}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Game g("20", row.dollars, row.units, row.options);
+    const GameState& s = g.f.game;
+    std::mt19937 random(2026);
+    std::array<std::int64_t, 101> sums{};
+    std::int16_t highest = s.maxlevel;
+    auto levelOf = [&](int i) {
+      return static_cast<std::int16_t>(val(g.f.P(static_cast<std::int16_t>(i)).caption) / s.units);
+    };
+    for (int exchange = 1; exchange <= 4000; ++exchange) {
+      const int loser = static_cast<int>(random() % 20);
+      const int winner = static_cast<int>(random() % 20);
+      std::int16_t lost = levelOf(loser);
+      if (lost == 0 || loser == winner) continue;
+      addmoney(g.f, static_cast<std::int16_t>(loser), lost, -1, kFalse);
+      std::int16_t won = levelOf(winner);
+      addmoney(g.f, static_cast<std::int16_t>(winner), won, 1, kTrue);
+      highest = std::max({highest, lost, won});
+      for (int i = 0; i < 20; ++i) {
+        if (levelOf(i) <= std::min<int>(highest, 100)) ++sums[static_cast<std::size_t>(levelOf(i))];
+      }
+      ASSERT_EQ(brokenBooks(g.f), std::vector<std::string>{}) << "exchange " << exchange;
+      ASSERT_EQ(s.maxlevel, highest) << "exchange " << exchange;
+      ASSERT_EQ(s.sumlevels, sums) << "exchange " << exchange;
+    }
+    EXPECT_GT(s.nsamples, 1000);
+  }
+}
+
+}  // namespace
+}  // namespace ovali
