@@ -6,13 +6,17 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStaticText>
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <optional>
@@ -70,8 +74,8 @@ Qt::Alignment qtAlignment(Alignment a) {
 // box the game gave it, the box grows away from the side the text is
 // aligned to (both ways when centred), so a three-digit count stays on its
 // place and readable.
-QRect fitted(QRect box, const QFontMetrics& fm, const QString& text, Alignment alignment) {
-  const int need = std::max(fm.horizontalAdvance(text), fm.boundingRect(text).width()) + 1;
+QRect fitted(QRect box, QSizeF text, Alignment alignment) {
+  const int need = static_cast<int>(std::ceil(text.width())) + 1;
   if (need > box.width()) {
     const int extra = need - box.width();
     switch (alignment) {
@@ -86,7 +90,8 @@ QRect fitted(QRect box, const QFontMetrics& fm, const QString& text, Alignment a
         break;
     }
   }
-  if (fm.height() > box.height()) box.setHeight(fm.height());
+  const int height = static_cast<int>(std::ceil(text.height()));
+  if (height > box.height()) box.setHeight(height);
   return box;
 }
 
@@ -115,6 +120,47 @@ std::optional<std::int16_t> characterCode(const QKeyEvent& key) {
 }  // namespace
 
 // ---------------------------------------------------------------------------
+
+// A fast run changes most captions every frame, but among a few hundred
+// short numbers: laid out once and kept, they are drawn without shaping the
+// text again, which is most of a label's painting.
+const QStaticText& CaptionLabel::laidOut() const {
+  static QHash<QString, QStaticText> cache;
+  if (fontKey_.isEmpty()) fontKey_ = font().key() + QChar(0x1f);
+  const QString key = fontKey_ + text();
+  auto it = cache.find(key);
+  if (it == cache.end()) {
+    if (cache.size() >= 4096) cache.clear();
+    QStaticText glyphs(text());
+    glyphs.setTextFormat(Qt::PlainText);
+    glyphs.prepare(QTransform(), font());
+    it = cache.insert(key, glyphs);
+  }
+  return *it;
+}
+
+QSizeF CaptionLabel::captionSize() const { return laidOut().size(); }
+
+void CaptionLabel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) fontKey_.clear();
+  QLabel::changeEvent(event);
+}
+
+void CaptionLabel::paintEvent(QPaintEvent* event) {
+  if (font().underline()) {
+    QLabel::paintEvent(event);  // the links: Qt draws the underline
+    return;
+  }
+  const QStaticText& glyphs = laidOut();
+  const qreal free = width() - glyphs.size().width();
+  qreal x = 0;
+  if (alignment() & Qt::AlignRight) x = free;
+  if (alignment() & Qt::AlignHCenter) x = free / 2;
+  QPainter painter(this);
+  painter.setFont(font());
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawStaticText(QPointF(x, 0), glyphs);
+}
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event) {
   pressed_ = event->button() == Qt::LeftButton;
@@ -168,9 +214,11 @@ void Board::resizeEvent(QResizeEvent* event) {
   emit projectionChanged();
 }
 
-void Board::paintEvent(QPaintEvent*) {
+void Board::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.fillRect(rect(), background_);
+  // A fast run repaints the changed captions only: keep the work to them.
+  const QRect dirty = event->rect();
+  painter.fillRect(dirty, background_);
   painter.setRenderHint(QPainter::Antialiasing);
 
   QPen rung(kRungColor);
@@ -179,7 +227,11 @@ void Board::paintEvent(QPaintEvent*) {
   painter.setPen(rung);
   for (const Line& line : lines_) {
     if (!line.visible) continue;
-    painter.drawLine(projection_.point(line.x1, line.y1), projection_.point(line.x2, line.y2));
+    const QPointF a = projection_.point(line.x1, line.y1);
+    const QPointF b = projection_.point(line.x2, line.y2);
+    const double pad = rung.widthF() + 1;
+    if (!QRectF(a, b).normalized().adjusted(-pad, -pad, pad, pad).intersects(dirty)) continue;
+    painter.drawLine(a, b);
   }
 
   painter.setPen(Qt::NoPen);
@@ -188,6 +240,7 @@ void Board::paintEvent(QPaintEvent*) {
     // A circle in a box that is not square keeps the smaller side as its
     // diameter, centred in the box.
     const QRectF box = projection_.rectF(circle.left, circle.top, circle.width, circle.height);
+    if (!box.adjusted(-1, -1, 1, 1).intersects(dirty)) continue;
     const double d = std::min(box.width(), box.height());
     painter.setBrush(QColor(circle.fillcolor.r, circle.fillcolor.g, circle.fillcolor.b));
     painter.drawEllipse(QRectF(box.center().x() - d / 2, box.center().y() - d / 2, d, d));
@@ -318,7 +371,6 @@ CaptionLabel* MainWindow::makeLabel(const char* name, std::int16_t index) {
   auto* label = new CaptionLabel(board_);
   label->setObjectName(index < 0 ? QString::fromLatin1(name) : indexedName(name, index));
   label->setTextFormat(Qt::PlainText);
-  label->setAttribute(Qt::WA_TranslucentBackground);
   return label;
 }
 
@@ -471,6 +523,11 @@ void MainWindow::requestSync() {
   frameTimer_.start(static_cast<int>(std::max<qint64>(0, kFrameMs - since)));
 }
 
+void MainWindow::frameTook(qint64 nanoseconds) {
+  constexpr qint64 kSlowestFrameMs = 100;
+  runFrameMs_ = std::clamp<qint64>(3 * nanoseconds / 1'000'000, kFrameMs, kSlowestFrameMs);
+}
+
 QFont MainWindow::font(const Font& model) const {
   QFont q;
   q.setFamilies(kFamilies);
@@ -552,7 +609,7 @@ void MainWindow::syncLabel(LabelView& view, const Label& model) {
   }
   if (relayout || !sameRect(model, view.shown)) {
     const QRect box = board_->projection().rect(model.left, model.top, model.width, model.height);
-    w->setGeometry(fitted(box, w->fontMetrics(), w->text(), model.alignment));
+    w->setGeometry(fitted(box, w->captionSize(), model.alignment));
   }
   if (fresh || model.visible != view.shown.visible) w->setVisible(model.visible);
   view.shown = model;

@@ -13,6 +13,7 @@
 #include "view/form1.h"
 
 class QAction;
+class QStaticText;
 class QCheckBox;
 class QLineEdit;
 class QMenu;
@@ -30,15 +31,23 @@ class CaptionLabel : public QLabel {
  public:
   using QLabel::QLabel;
 
+  // The caption's size as painted, from the shared layout cache.
+  QSizeF captionSize() const;
+
  signals:
   void clicked();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  const QStaticText& laidOut() const;
+
   bool pressed_ = false;
+  mutable QString fontKey_;
 };
 
 // The client area: the white background with the circles and the rungs,
@@ -91,10 +100,18 @@ class MainWindow : public QMainWindow {
   void sync();
   // Syncs at the next frame.
   void requestSync();
-  // Syncs when a frame has passed since the last sync; cheap otherwise.
-  void syncIfDue() {
-    if (!frameClock_.isValid() || frameClock_.elapsed() >= kFrameMs) sync();
+  // Syncs when a frame has passed since the last sync and says whether it
+  // did; cheap otherwise.
+  bool syncIfDue() {
+    if (frameClock_.isValid() && frameClock_.elapsed() < runFrameMs_) return false;
+    sync();
+    return true;
   }
+  // What copying and painting the last frame of a running loop cost. A board
+  // of 200 players can take several milliseconds to repaint; frames are then
+  // spaced out so that the screen never takes more than a quarter of the
+  // time the game needs.
+  void frameTook(qint64 nanoseconds);
 
   Board* board() const { return board_; }
   QWidget* widgetFor(Focus focus) const;
@@ -173,6 +190,7 @@ class MainWindow : public QMainWindow {
   bool titleShown_ = false;
   Focus shownFocus_ = Focus::None;
 
+  qint64 runFrameMs_ = kFrameMs;
   int generation_ = 0;  // bumped when the projection changes
   bool syncing_ = false;
   bool forwarding_ = false;

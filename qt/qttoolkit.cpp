@@ -26,7 +26,11 @@ void QtToolkit::msgbox(std::string_view text) {
 void QtToolkit::doevents() {
   if (lastPass_.isValid() && lastPass_.nsecsElapsed() < kPassIntervalNs) return;
   lastPass_.start();
-  if (window_) window_->syncIfDue();
+  if (window_ && window_->syncIfDue()) {
+    QCoreApplication::processEvents();  // paints what the sync changed
+    window_->frameTook(lastPass_.nsecsElapsed());
+    return;
+  }
   QCoreApplication::processEvents();
 }
 
