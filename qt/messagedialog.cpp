@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -17,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace ovali {
 
@@ -94,12 +96,15 @@ MessageDialog::MessageDialog(QWidget* parent, std::string_view text)
     if (laid.isValid()) longest = std::max(longest, laid.naturalTextWidth());
   }
   const qreal width = std::min(longest + margin + 1, wrap + margin);
-  doc->setTextWidth(width);
+  // The editor lays its own document out later, at its own width; a copy
+  // laid out at the chosen width tells the height now.
+  const std::unique_ptr<QTextDocument> measure(doc->clone());
+  measure->setTextWidth(width);
   int maxHeight = 600;
   if (const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen()) {
     maxHeight = screen->availableGeometry().height() * 3 / 4;
   }
-  const int height = static_cast<int>(std::ceil(doc->size().height()));
+  const int height = static_cast<int>(std::ceil(measure->size().height()));
   view_->setFixedWidth(static_cast<int>(std::ceil(width)));
   view_->setFixedHeight(std::min(height + 2, maxHeight));
   if (height + 2 > maxHeight) {
@@ -111,6 +116,7 @@ MessageDialog::MessageDialog(QWidget* parent, std::string_view text)
   buttons->setCenterButtons(true);
   ok_ = buttons->button(QDialogButtonBox::Ok);
   ok_->setDefault(true);
+  ok_->setIcon(QIcon());
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
   auto* layout = new QVBoxLayout(this);
