@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstddef>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace ovali {
@@ -12,6 +13,26 @@ namespace {
 
 bool holds(const std::vector<std::int16_t>& counts, int level) {
   return level >= 0 && static_cast<std::size_t>(level) < counts.size();
+}
+
+// Writes the decimal text of `dollars` over `caption`. This runs for both
+// sides of every transfer of a fast run; the text of a short sum is written
+// digit by digit into the caption's own buffer.
+void writeDollars(std::string& caption, std::int64_t dollars) {
+  if (dollars >= 0 && dollars < 10) {
+    caption.resize(1);
+    caption[0] = static_cast<char>('0' + dollars);
+    return;
+  }
+  if (dollars >= 10 && dollars < 100) {
+    caption.resize(2);
+    caption[0] = static_cast<char>('0' + dollars / 10);
+    caption[1] = static_cast<char>('0' + dollars % 10);
+    return;
+  }
+  char buffer[24];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, dollars);
+  caption.assign(buffer, written.ptr);
 }
 
 }  // namespace
@@ -40,11 +61,7 @@ void addmoney(Form1& f, std::int16_t player, std::int16_t& level, std::int16_t d
   level = static_cast<std::int16_t>(raised);
   ++counts[static_cast<std::size_t>(level)];
 
-  // Written in place: this runs for every transfer of a fast run.
-  char buffer[24];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(g.units) * level);
-  label->caption.assign(buffer, written.ptr);
+  writeDollars(label->caption, static_cast<std::int64_t>(g.units) * level);
 
   if (level > g.maxlevel) g.maxlevel = level;
 

@@ -15,20 +15,23 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 // Captions of money and counts are short runs of digits, and the rounds read
 // two of them per pair: those skip the general scan. Fifteen digits stay
 // below 2^53, so the sum is exact and equals what the general path returns.
-std::optional<double> shortDigits(std::string_view text) {
-  if (text.empty() || text.size() > 15) return std::nullopt;
-  std::uint64_t value = 0;
+bool shortDigits(std::string_view text, double& value) {
+  const std::size_t length = text.size();
+  if (length == 0 || length > 15) return false;
+  std::uint64_t sum = 0;
   for (const char c : text) {
-    if (!isDigit(c)) return std::nullopt;
-    value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    const auto digit = static_cast<unsigned>(static_cast<unsigned char>(c)) - '0';
+    if (digit > 9) return false;
+    sum = sum * 10 + digit;
   }
-  return static_cast<double>(value);
+  value = static_cast<double>(sum);
+  return true;
 }
 
 }  // namespace
 
 double val(std::string_view text) {
-  if (const auto digits = shortDigits(text)) return *digits;
+  if (double digits = 0; shortDigits(text, digits)) return digits;
   std::size_t p = 0;
   while (p < text.size() && isBlank(text[p])) ++p;
 
