@@ -56,8 +56,13 @@ int throwHand(Toolkit& tk) { return static_cast<int>(tk.rnd() * 3); }
 
 void playRingPairs(Form1& f, std::int64_t shift) {
   const int n = f.game.nplayers;
+  if (n <= 0) return;
+  // Brought into 0 .. n - 1 once, so that each pair finds its partner
+  // without a division.
+  const auto step = static_cast<int>((shift % n + n) % n);
   for (int i = 0; i <= n - 2; i += 2) {
-    const int j = static_cast<int>(((i + shift) % n + n) % n);
+    int j = i + step;
+    if (j >= n) j -= n;
     std::int16_t li = 0;
     std::int16_t lj = 0;
     const bool readable = readLevel(f, i, li) && readLevel(f, j, lj);
@@ -71,9 +76,8 @@ void playRingPairs(Form1& f, std::int64_t shift) {
     // money it has. Looked up rather than branched on: the throws are random,
     // so branches on them would mostly be mispredicted.
     const Loser loser = kLoser[static_cast<std::size_t>(t1 * 3 + t2)];
-    std::int16_t d = 0;
-    if (loser == Loser::Outer && li > 0) d = -1;
-    if (loser == Loser::Inner && lj > 0) d = 1;
+    const auto d = static_cast<std::int16_t>(static_cast<int>((loser == Loser::Inner) & (lj > 0)) -
+                                             static_cast<int>((loser == Loser::Outer) & (li > 0)));
     if (d == 0) continue;
     addmoney(f, static_cast<std::int16_t>(i), li, d, kFalse);
     addmoney(f, static_cast<std::int16_t>(j), lj, static_cast<std::int16_t>(-d), kTrue);
