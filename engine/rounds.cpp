@@ -118,6 +118,8 @@ std::optional<Drawn> drawPlayer(Form1& f, Fits fits) {
 
 void playRandomTransfer(Form1& f) {
   const GameState& g = f.game;
+  // Without a unit no level can be read, so nobody could be drawn.
+  if (g.units == 0) return;
   // The whole of the money in units; a real quotient, as the rule compares
   // a whole level with it.
   const double all = static_cast<double>(g.ndollars) / g.units;
