@@ -428,11 +428,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         // Only the user's own moves count: a window that gets activated
         // again, a closing popup or the program's own focus moves are no
-        // new focus for the game.
-        if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
-            reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason) {
-          userFocus(watched);
-        }
+        // new focus for the game. The one exception is the first control
+        // of the tab order getting the focus as the window opens.
+        const bool user = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                          reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+        const bool opening = f_.focus == Focus::None && reason == Qt::ActiveWindowFocusReason;
+        if (user || opening) userFocus(watched);
       }
       break;
     case QEvent::KeyPress:
@@ -502,6 +503,10 @@ void MainWindow::editText(TextView& view, void (*change)(Form1&)) {
 
 void MainWindow::readSelection(TextView& view, TextBox& model) {
   if (syncing_) return;
+  // A selection the game has set and the screen not yet shown wins: the
+  // click that gave a field the focus places the caret after GotFocus has
+  // selected the whole text.
+  if (model.selstart != view.selstart || model.sellength != view.sellength) return;
   QLineEdit* w = view.widget;
   if (w->hasSelectedText()) {
     model.selstart = static_cast<int>(w->selectionStart());

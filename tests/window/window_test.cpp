@@ -349,7 +349,9 @@ TEST(Window, TypedKeysReachTheFieldAndTheModel) {
 TEST(Window, FocusingAFieldSelectsItsWholeText) {
   Opened o;
   auto* dollars = o.find<QLineEdit>("txtDollars");
-  QTest::mouseClick(dollars, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  // Right of the text, where the click itself puts the caret at the end.
+  QTest::mouseClick(dollars, Qt::LeftButton, Qt::NoModifier,
+                    QPoint(dollars->width() - 4, dollars->height() / 2));
   o.settle();
   EXPECT_EQ(o.f.focus, Focus::txtDollars);
   EXPECT_EQ(dollars->selectedText(), QStringLiteral("30"));
@@ -509,6 +511,33 @@ TEST(Window, TheCountsSayWhichRingTheyCountWhileRingsAreApart) {
   o.w.sync();
   EXPECT_EQ(QAccessible::queryAccessibleInterface(o.find<QWidget>("T_1"))->text(QAccessible::Name),
             QStringLiteral("Inner-ring players with $1"));
+}
+
+}  // namespace
+}  // namespace ovali::window_testing
+
+namespace ovali::window_testing {
+namespace {
+
+TEST(Window, TypingOverTheFirstFieldAndEnterAfterACorrectionMoveOn) {
+  Opened o;
+  ASSERT_TRUE(o.active);
+  auto* players = o.find<QLineEdit>("txtNB");
+  o.settle();
+  // The window opened with the focus in the first field, its text selected.
+  EXPECT_EQ(o.f.focus, Focus::txtNB);
+  EXPECT_EQ(players->selectedText(), QStringLiteral("30"));
+  QTest::keyClicks(players, "31");
+  BoxCloser closer;
+  QTest::keyClick(players, Qt::Key_Return);
+  o.settle(100);
+  ASSERT_EQ(closer.boxes.size(), 1u);
+  EXPECT_EQ(players->text(), QStringLiteral("32"));
+  EXPECT_EQ(o.f.focus, Focus::txtDollars);
+  // The window's own focus: the offscreen platform does not activate the
+  // window again when the box closes, a desktop does.
+  EXPECT_EQ(o.w.focusWidget(), o.find<QWidget>("txtDollars"));
+  EXPECT_EQ(o.find<QLineEdit>("txtDollars")->selectedText(), QStringLiteral("30"));
 }
 
 }  // namespace
