@@ -70,6 +70,7 @@ const MoveCase kMoves[] = {
      3,
      {{2, 29}, {3, 1}},
      {}},
+    {"ten-dollar units: two digits", "300", "10", false, 3, 1, 1, "20", 2, {{1, 29}, {2, 1}}, {}},
     {"losing the last unit", "30", "1", false, 0, 1, -1, "0", 0, {{0, 1}, {1, 29}}, {}},
 };
 
@@ -182,6 +183,8 @@ TEST(Transfer, AboveLevel100ASampleKeepsLevels0To100AndStillCounts) {
   EXPECT_EQ(g.f.game.sumlevels[1], 1);
   EXPECT_EQ(g.f.game.sumlevels[100], 0);
   EXPECT_EQ(g.f.game.levels[150], 1);
+  EXPECT_EQ(g.f.P(0).caption, "150");
+  EXPECT_EQ(g.f.P(1).caption, "0");
 }
 
 TEST(Transfer, AMoveThatCannotBeBookedInFullIsNotBookedAtAll) {
