@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cctype>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <vector>
@@ -260,6 +261,44 @@ TEST(Rounds, RandomExchangeWhereNobodyCanReceiveEndsTheRound) {
   playgame(g.f, kFalse);
   EXPECT_EQ(g.f.P(0).caption, "1");
   EXPECT_EQ(g.f.game.nsamples, 0);
+}
+
+TEST(Rounds, SurviveStatesNoResetBuilds) {
+  // None of these is reachable through the window; each run stays in bounds
+  // (the sanitizers watch) and ends.
+  const struct {
+    const char* name;
+    std::function<void(Form1&)> spoil;
+  } rows[] = {
+      {"ready before any reset",
+       [](Form1& f) {
+         f.game = GameState{};
+         f.game.nplayers = 1;
+         f.game.ready = kTrue;
+       }},
+      {"an odd count", [](Form1& f) { f.game.nplayers = 29; }},
+      {"more players than labels", [](Form1& f) { f.game.nplayers = 40; }},
+      {"no unit", [](Form1& f) { f.game.units = 0; }},
+      {"captions beyond the counts",
+       [](Form1& f) {
+         for (std::int16_t i = 0; i < 30; ++i) f.P(i).caption = "5000";
+       }},
+      {"count arrays gone",
+       [](Form1& f) {
+         f.game.levels.clear();
+         f.game.outerlevels.clear();
+       }},
+  };
+  for (bool random : {false, true}) {
+    for (const auto& row : rows) {
+      SCOPED_TRACE(std::string(row.name) + (random ? ", random exchange" : ", rings"));
+      Game g("30", "30", "1");
+      row.spoil(g.f);
+      g.f.game.randomexchange = toFlag(random);
+      for (int round = 0; round < 20; ++round) playgame(g.f, kFalse);
+      EXPECT_EQ(g.f.Command1(0).caption, "Start");
+    }
+  }
 }
 
 struct Locks {
