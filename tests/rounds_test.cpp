@@ -356,6 +356,15 @@ TEST(Rounds, SlowStepAnnouncesPausesAndUnlocks) {
   for (std::int16_t i = 0; i < 30; ++i) EXPECT_TRUE(g.f.P(i).visible);
 }
 
+TEST(Rounds, TickingFastDuringAPauseSkipsTheNextPauseOnly) {
+  Game g("30", "30", "1", {}, /*fast=*/false);
+  g.tk.atPass(1, [&] { g.f.chkFast.value = 1; });
+  playgame(g.f, kFalse);
+  EXPECT_EQ(g.tk.beeps, 1);
+  EXPECT_DOUBLE_EQ(g.tk.waited, 1.0);
+  EXPECT_EQ(g.tk.eventPasses, 2);
+}
+
 TEST(Rounds, StopDuringGoFinishesTheRoundWithoutTheLastPause) {
   Game g("30", "30", "1", {}, /*fast=*/false);
   g.tk.atPass(2, [&] {
