@@ -1,6 +1,7 @@
 #include "qt/mainwindow.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -175,6 +176,32 @@ void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (click) emit clicked();
 }
 
+namespace {
+
+// The help links are labels to the eye; to a screen reader they are links
+// that can be followed, as a mouse click follows them.
+class LinkAccessible : public QAccessibleWidget {
+ public:
+  explicit LinkAccessible(CaptionLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+    return QAccessibleWidget::text(t);
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& action) override {
+    if (action == pressAction()) emit static_cast<CaptionLabel*>(widget())->clicked();
+  }
+};
+
+QAccessibleInterface* linkAccessible(const QString&, QObject* object) {
+  auto* label = qobject_cast<CaptionLabel*>(object);
+  if (label && label->isLink()) return new LinkAccessible(label);
+  return nullptr;
+}
+
+}  // namespace
+
 // ---------------------------------------------------------------------------
 
 Board::Board(double designWidthTwips, double designHeightTwips, QWidget* parent)
@@ -250,6 +277,11 @@ void Board::paintEvent(QPaintEvent* event) {
 // ---------------------------------------------------------------------------
 
 MainWindow::MainWindow(Form1& f, QtToolkit* toolkit) : f_(f), toolkit_(toolkit) {
+  static const bool linksInstalled = [] {
+    QAccessible::installFactory(linkAccessible);
+    return true;
+  }();
+  (void)linksInstalled;
   setObjectName(QStringLiteral("MainWindow"));
   board_ = new Board(f_.clientWidth, f_.clientHeight, this);
   setCentralWidget(board_);
@@ -367,8 +399,8 @@ QLineEdit* MainWindow::makeField(TextView& view, const char* name) {
   return field;
 }
 
-CaptionLabel* MainWindow::makeLabel(const char* name, std::int16_t index) {
-  auto* label = new CaptionLabel(board_);
+CaptionLabel* MainWindow::makeLabel(const char* name, std::int16_t index, bool link) {
+  auto* label = new CaptionLabel(link, board_);
   label->setObjectName(index < 0 ? QString::fromLatin1(name) : indexedName(name, index));
   label->setTextFormat(Qt::PlainText);
   return label;
@@ -630,7 +662,7 @@ void MainWindow::syncLabels(std::vector<LabelView>& views, const ControlArray<La
     if (!m) continue;
     LabelView& view = views[static_cast<std::size_t>(i)];
     if (!view.widget) {
-      view.widget = makeLabel(name, i);
+      view.widget = makeLabel(name, i, &views == &links_);
       if (&views == &links_) {
         view.widget->setCursor(Qt::PointingHandCursor);
         view.widget->setAccessibleDescription(QStringLiteral("Help link"));

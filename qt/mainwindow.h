@@ -29,10 +29,14 @@ class CaptionLabel : public QLabel {
   Q_OBJECT
 
  public:
-  using QLabel::QLabel;
+  // A help link is clickable, and a link to screen readers; which it is
+  // must be known before a screen reader first asks.
+  CaptionLabel(bool link, QWidget* parent) : QLabel(parent), link_(link) {}
 
   // The caption's size as painted, from the shared layout cache.
   QSizeF captionSize() const;
+
+  bool isLink() const { return link_; }
 
  signals:
   void clicked();
@@ -47,6 +51,7 @@ class CaptionLabel : public QLabel {
   const QStaticText& laidOut() const;
 
   bool pressed_ = false;
+  const bool link_;
   mutable QString fontKey_;
 };
 
@@ -149,7 +154,7 @@ class MainWindow : public QMainWindow {
 
   void buildMenus();
   QLineEdit* makeField(TextView& view, const char* name);
-  CaptionLabel* makeLabel(const char* name, std::int16_t index);
+  CaptionLabel* makeLabel(const char* name, std::int16_t index, bool link = false);
   void syncLabel(LabelView& view, const Label& model);
   void syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& model,
                   const char* name);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <string>
+#include <vector>
 
 #include "harness.h"
 
@@ -403,16 +404,51 @@ TEST(Window, AGrownPlayerCaptionStaysCentredOnItsBox) {
   EXPECT_GE(r.width(), player->fontMetrics().horizontalAdvance(QStringLiteral("188")));
 }
 
-TEST(Window, HelpLinksLookLikeLinksAndOpenTheirText) {
+// What a click shows, through the real widgets: each row clicks one control
+// and reads the message boxes that follow, in order.
+struct Shown {
+  const char* name;
+  const char* control;  // a label, a button or a bar item
+  std::vector<const char*> starts;
+};
+
+class ClickShows : public ::testing::TestWithParam<Shown> {};
+
+TEST_P(ClickShows, TheBoxesInOrder) {
   Opened o;
-  auto* link = o.find<QLabel>("Label3_1");
-  EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
   BoxCloser closer;
-  QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-  ASSERT_EQ(closer.boxes.size(), 1u);
-  EXPECT_EQ(closer.boxes[0].title, QStringLiteral("ovali"));
-  EXPECT_TRUE(closer.boxes[0].text.startsWith(QStringLiteral("Questions to Think About\n\n")));
+  const QString control = QLatin1String(GetParam().control);
+  if (auto* action = o.w.findChild<QAction*>(control)) {
+    action->trigger();
+  } else if (auto* button = o.w.findChild<QPushButton*>(control)) {
+    button->click();
+  } else {
+    auto* label = o.w.findChild<QLabel*>(control);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+  }
+  ASSERT_EQ(closer.boxes.size(), GetParam().starts.size());
+  for (std::size_t i = 0; i < closer.boxes.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(closer.boxes[i].title, QStringLiteral("ovali"));
+    EXPECT_TRUE(closer.boxes[i].text.startsWith(QString::fromUtf8(GetParam().starts[i])))
+        << closer.boxes[i].text.left(60).toStdString();
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, ClickShows,
+    ::testing::Values(
+        Shown{"TheGame", "Label3_0", {"The Ovalin Game\n\nThis game illustrates how "}},
+        Shown{"Questions", "Label3_1", {"Questions to Think About\n\n"}},
+        Shown{"AnswersInThreeBoxes",
+              "Label3_2",
+              {"Answers\n\n1. Is this", "Answers\n\n3. Why", "Answers\n\n5. How"}},
+        Shown{"Explorations", "Label3_3", {"Possible Further Explorations\n\n"}},
+        Shown{"AnalyzeBeforeAnyReset", "Command1_4", {"Click on \"Start\" first."}},
+        Shown{"About", "mnuAbout", {""}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The same picture at any size: every place and font scales uniformly,
 // centred where the aspect ratio differs.
@@ -503,6 +539,22 @@ TEST(Window, CaptionsAreReadableUnderTheirNames) {
   EXPECT_EQ(spoken("T_2", QAccessible::Name), QStringLiteral("Players with $2"));
   EXPECT_EQ(spoken("T_2", QAccessible::Description), QStringLiteral("17"));
   EXPECT_EQ(spoken("P_3", QAccessible::Description), QStringLiteral("5"));
+}
+
+TEST(Window, HelpLinksAreLinksAScreenReaderCanFollow) {
+  Opened o;
+  QAccessibleInterface* link = QAccessible::queryAccessibleInterface(o.find<QWidget>("Label3_1"));
+  ASSERT_NE(link, nullptr);
+  EXPECT_EQ(link->role(), QAccessible::Link);
+  EXPECT_EQ(link->text(QAccessible::Name), QStringLiteral("Questions"));
+  ASSERT_NE(link->actionInterface(), nullptr);
+  BoxCloser closer;
+  link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  ASSERT_EQ(closer.boxes.size(), 1u);
+  EXPECT_TRUE(closer.boxes[0].text.startsWith(QStringLiteral("Questions to Think About")));
+  // Other labels stay plain text to a screen reader.
+  EXPECT_NE(QAccessible::queryAccessibleInterface(o.find<QWidget>("lbl2_1"))->role(),
+            QAccessible::Link);
 }
 
 TEST(Window, TheCountsSayWhichRingTheyCountWhileRingsAreApart) {
