@@ -36,7 +36,9 @@ void QtToolkit::doevents() {
 
 void QtToolkit::waitevents(double seconds) {
   lastPass_.start();
-  if (window_) window_->syncIfDue();
+  // A pause follows what the round just changed: if a frame is not due yet,
+  // the frame timer wakes the wait below when it is.
+  if (window_ && !window_->syncIfDue()) window_->requestSync();
   if (!(seconds > 0)) {
     QCoreApplication::processEvents();
     return;

@@ -273,6 +273,27 @@ TEST(Window, ARunningLoopKeepsTheScreenInStep) {
   EXPECT_EQ(o.find<QLabel>("T_4")->text(), QStringLiteral("98"));
 }
 
+TEST(Window, APauseShowsWhatTheRoundChangedBeforeItEnds) {
+  Opened o;
+  o.w.sync();  // a frame has just been shown
+  for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+  o.f.T(4).caption = "77";
+  o.f.caption = "Next!";
+  // A pause of one second, as the rounds wait between phases.
+  QElapsedTimer pause;
+  pause.start();
+  qint64 shownAt = -1;
+  while (pause.elapsed() < 1000) {
+    o.tk.waitevents((1000 - pause.elapsed()) / 1000.0);
+    if (shownAt < 0 && o.find<QLabel>("T_4")->text() == QStringLiteral("77")) {
+      shownAt = pause.elapsed();
+    }
+  }
+  EXPECT_GE(shownAt, 0);
+  EXPECT_LT(shownAt, 500) << "the change showed only when the pause was over";
+  EXPECT_EQ(o.w.windowTitle(), QStringLiteral("Next!"));
+}
+
 TEST(Window, WaitEventsReturnsWithinItsTime) {
   Opened o;
   QElapsedTimer clock;
