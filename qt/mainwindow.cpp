@@ -277,11 +277,10 @@ void Board::paintEvent(QPaintEvent* event) {
 // ---------------------------------------------------------------------------
 
 MainWindow::MainWindow(Form1& f, QtToolkit* toolkit) : f_(f), toolkit_(toolkit) {
-  static const bool linksInstalled = [] {
+  [[maybe_unused]] static const bool linksInstalled = [] {
     QAccessible::installFactory(linkAccessible);
     return true;
   }();
-  (void)linksInstalled;
   setObjectName(QStringLiteral("MainWindow"));
   board_ = new Board(f_.clientWidth, f_.clientHeight, this);
   setCentralWidget(board_);
@@ -302,9 +301,11 @@ MainWindow::MainWindow(Form1& f, QtToolkit* toolkit) : f_(f), toolkit_(toolkit) 
   counter_.widget->setAccessibleName(QStringLiteral("Round"));
   counter_.described = true;
 
-  makeField(txtNB_, "txtNB")->setAccessibleName(qs(f_.Label2.caption));
-  makeField(txtDollars_, "txtDollars")->setAccessibleName(qs(f_.label1.caption));
-  makeField(txtNTrade_, "txtNTrade")->setAccessibleName(qs(f_.Label4.caption));
+  makeField(txtNB_, "txtNB", f_.txtNB, txtNB_Change)->setAccessibleName(qs(f_.Label2.caption));
+  makeField(txtDollars_, "txtDollars", f_.txtDollars, txtDollars_Change)
+      ->setAccessibleName(qs(f_.label1.caption));
+  makeField(txtNTrade_, "txtNTrade", f_.txtNTrade, txtNTrade_Change)
+      ->setAccessibleName(qs(f_.Label4.caption));
   label2_.widget->setBuddy(txtNB_.widget);
   label1_.widget->setBuddy(txtDollars_.widget);
   label4_.widget->setBuddy(txtNTrade_.widget);
@@ -378,22 +379,16 @@ void MainWindow::buildMenus() {
   connect(about_, &QAction::triggered, this, [this] { handle([&] { mnuAbout_Click(f_); }); });
 }
 
-QLineEdit* MainWindow::makeField(TextView& view, const char* name) {
+QLineEdit* MainWindow::makeField(TextView& view, const char* name, TextBox& model,
+                                 void (*change)(Form1&)) {
   auto* field = new QLineEdit(board_);
   field->setObjectName(QLatin1String(name));
   field->installEventFilter(this);
   view.widget = field;
-  TextBox* model = &f_.txtNB;
-  void (*change)(Form1&) = txtNB_Change;
-  if (&view == &txtDollars_) {
-    model = &f_.txtDollars;
-    change = txtDollars_Change;
-  } else if (&view == &txtNTrade_) {
-    model = &f_.txtNTrade;
-    change = txtNTrade_Change;
-  }
-  connect(field, &QLineEdit::textEdited, this, [this, &view, change] { editText(view, change); });
-  const auto selection = [this, &view, model] { readSelection(view, *model); };
+  view.model = &model;
+  view.change = change;
+  connect(field, &QLineEdit::textEdited, this, [this, &view] { editText(view); });
+  const auto selection = [this, &view] { readSelection(view); };
   connect(field, &QLineEdit::selectionChanged, this, selection);
   connect(field, &QLineEdit::cursorPositionChanged, this, selection);
   return field;
@@ -523,18 +518,16 @@ bool MainWindow::keyPress(QObject* watched, QKeyEvent* event) {
   return true;
 }
 
-void MainWindow::editText(TextView& view, void (*change)(Form1&)) {
+void MainWindow::editText(TextView& view) {
   if (syncing_) return;
-  TextBox& model = view.widget == txtNB_.widget        ? f_.txtNB
-                   : view.widget == txtDollars_.widget ? f_.txtDollars
-                                                       : f_.txtNTrade;
-  model.text = view.widget->text().toStdString();
-  readSelection(view, model);
-  handle([&] { change(f_); });
+  view.model->text = view.widget->text().toStdString();
+  readSelection(view);
+  handle([&] { view.change(f_); });
 }
 
-void MainWindow::readSelection(TextView& view, TextBox& model) {
+void MainWindow::readSelection(TextView& view) {
   if (syncing_) return;
+  TextBox& model = *view.model;
   // A selection the game has set and the screen not yet shown wins: the
   // click that gave a field the focus places the caret after GotFocus has
   // selected the whole text.

@@ -138,6 +138,8 @@ class MainWindow : public QMainWindow {
   };
   struct TextView {
     QLineEdit* widget = nullptr;
+    TextBox* model = nullptr;
+    void (*change)(Form1&) = nullptr;
     TextBox shown;
     int generation = -1;
     int selstart = -1;
@@ -153,7 +155,7 @@ class MainWindow : public QMainWindow {
   void handle(Call&& call);
 
   void buildMenus();
-  QLineEdit* makeField(TextView& view, const char* name);
+  QLineEdit* makeField(TextView& view, const char* name, TextBox& model, void (*change)(Form1&));
   CaptionLabel* makeLabel(const char* name, std::int16_t index, bool link = false);
   void syncLabel(LabelView& view, const Label& model);
   void syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& model,
@@ -170,8 +172,8 @@ class MainWindow : public QMainWindow {
 
   void userFocus(QObject* watched);
   bool keyPress(QObject* watched, QKeyEvent* event);
-  void editText(TextView& view, void (*change)(Form1&));
-  void readSelection(TextView& view, TextBox& model);
+  void editText(TextView& view);
+  void readSelection(TextView& view);
 
   Form1& f_;
   QtToolkit* toolkit_;
