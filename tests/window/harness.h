@@ -13,6 +13,20 @@
 #include "qt/qttoolkit.h"
 #include "view/form1.h"
 
+// How to write a window test:
+//  - `Opened o;` opens the real window over the real toolkit, as start-up
+//    does (Form_Load, sync, show), on the offscreen platform.
+//  - Find widgets by control name: o.find<QLineEdit>("txtNB"),
+//    o.find<QPushButton>("Command1_2"), o.find<QLabel>("P_3"); menu items
+//    are QActions: o.w.findChild<QAction*>("mnuO_1"), "mnuexit", "mnuAbout".
+//  - Drive them as a user does (button->click(), QTest::keyClick,
+//    QTest::mouseClick, action->trigger()), then o.settle() lets the
+//    coalesced sync run; or change o.f directly and call o.w.sync().
+//  - A handler that shows a message box would wait for a click: keep a
+//    BoxCloser alive around the action, then read closer.boxes.
+//  - Never close the window or choose Exit in the test process: the program
+//    ends. Add a scenario to runEndingScenario and run it as a child process.
+
 namespace ovali::window_testing {
 
 // The real program's window, opened as start-up opens it, on the offscreen
