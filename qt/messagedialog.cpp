@@ -24,8 +24,8 @@ namespace ovali {
 
 namespace {
 
-// Wide enough for a sentence and a half, as message boxes usually are.
-constexpr int kWrapEms = 36;
+// Lines of about this many characters, as message boxes usually wrap.
+constexpr int kWrapCharacters = 72;
 
 }  // namespace
 
@@ -82,7 +82,7 @@ MessageDialog::MessageDialog(QWidget* parent, std::string_view text)
   // measure, as tall as the wrapped text up to most of the screen.
   QTextDocument* doc = view_->document();
   const qreal margin = 2 * doc->documentMargin();
-  const qreal wrap = fm.averageCharWidth() * kWrapEms * 2.0;
+  const qreal wrap = fm.averageCharWidth() * static_cast<qreal>(kWrapCharacters);
   qreal longest = 0;
   QTextOption unwrapped = option;
   unwrapped.setWrapMode(QTextOption::NoWrap);
