@@ -125,8 +125,22 @@ std::optional<std::int16_t> characterCode(const QKeyEvent& key) {
 // A fast run changes most captions every frame, but among a few hundred
 // short numbers: laid out once and kept, they are drawn without shaping the
 // text again, which is most of a label's painting.
-const QStaticText& CaptionLabel::laidOut() const {
+namespace {
+
+QHash<QString, QStaticText>& layoutCache() {
   static QHash<QString, QStaticText> cache;
+  // The layouts hold fonts, which must go before the application does.
+  [[maybe_unused]] static const bool cleared = [] {
+    qAddPostRoutine([] { layoutCache().clear(); });
+    return true;
+  }();
+  return cache;
+}
+
+}  // namespace
+
+const QStaticText& CaptionLabel::laidOut() const {
+  QHash<QString, QStaticText>& cache = layoutCache();
   if (fontKey_.isEmpty()) fontKey_ = font().key() + QChar(0x1f);
   const QString key = fontKey_ + text();
   auto it = cache.find(key);
