@@ -214,6 +214,25 @@ QAccessibleInterface* linkAccessible(const QString&, QObject* object) {
   return nullptr;
 }
 
+// The marker discs, drawn over the labels: a count that has grown to two or
+// three digits would otherwise hide the marker that stands beside it.
+class MarkerLayer : public QWidget {
+ public:
+  explicit MarkerLayer(Board* board) : QWidget(board), board_(board) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPainter painter(this);
+    board_->paintMarkers(painter, event->rect());
+  }
+
+ private:
+  Board* board_;
+};
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -223,7 +242,10 @@ Board::Board(double designWidthTwips, double designHeightTwips, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   setAccessibleName(QStringLiteral("Board"));
   setAttribute(Qt::WA_OpaquePaintEvent);
+  markers_ = new MarkerLayer(this);
 }
+
+void Board::raiseMarkers() { markers_->raise(); }
 
 QSize Board::sizeHint() const {
   return {static_cast<int>(std::lround(designWidth_ / Projection::kTwipsPerPixel)),
@@ -235,9 +257,13 @@ void Board::setShapes(const std::vector<Circle>& circles, const std::vector<Line
                     std::equal(circles.begin(), circles.end(), circles_.begin(), sameCircle) &&
                     std::equal(lines.begin(), lines.end(), lines_.begin(), sameLine);
   if (same) return;
+  if (lines.size() != lines_.size() ||
+      !std::equal(lines.begin(), lines.end(), lines_.begin(), sameLine)) {
+    update();
+  }
   circles_ = circles;
   lines_ = lines;
-  update();
+  markers_->update();
 }
 
 void Board::setBackground(const QColor& color) {
@@ -248,6 +274,7 @@ void Board::setBackground(const QColor& color) {
 
 void Board::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  markers_->setGeometry(rect());
   const Projection next(designWidth_, designHeight_, width(), height());
   if (next == projection_) return;
   projection_ = next;
@@ -274,7 +301,10 @@ void Board::paintEvent(QPaintEvent* event) {
     if (!QRectF(a, b).normalized().adjusted(-pad, -pad, pad, pad).intersects(dirty)) continue;
     painter.drawLine(a, b);
   }
+}
 
+void Board::paintMarkers(QPainter& painter, const QRect& dirty) const {
+  painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
   for (const Circle& circle : circles_) {
     if (!circle.visible) continue;
@@ -396,6 +426,7 @@ void MainWindow::buildMenus() {
 QLineEdit* MainWindow::makeField(TextView& view, const char* name, TextBox& model,
                                  void (*change)(Form1&)) {
   auto* field = new QLineEdit(board_);
+  board_->raiseMarkers();
   field->setObjectName(QLatin1String(name));
   field->installEventFilter(this);
   view.widget = field;
@@ -410,6 +441,7 @@ QLineEdit* MainWindow::makeField(TextView& view, const char* name, TextBox& mode
 
 CaptionLabel* MainWindow::makeLabel(const char* name, std::int16_t index, bool link) {
   auto* label = new CaptionLabel(link, board_);
+  board_->raiseMarkers();
   label->setObjectName(index < 0 ? QString::fromLatin1(name) : indexedName(name, index));
   label->setTextFormat(Qt::PlainText);
   return label;

@@ -71,6 +71,10 @@ class Board : public QWidget {
   const Projection& projection() const { return projection_; }
   QSize sizeHint() const override;
 
+  // Keeps the markers above every control made after them.
+  void raiseMarkers();
+  void paintMarkers(QPainter& painter, const QRect& dirty) const;
+
  signals:
   void projectionChanged();
 
@@ -83,6 +87,7 @@ class Board : public QWidget {
   double designHeight_;
   Projection projection_;
   QColor background_{Qt::white};
+  QWidget* markers_;
   std::vector<Circle> circles_;
   std::vector<Line> lines_;
 };
