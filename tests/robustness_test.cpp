@@ -14,6 +14,7 @@
 #include "engine/reset.h"
 #include "engine/rounds.h"
 #include "fake_toolkit.h"
+#include "game_fixture.h"
 #include "stats/analysis.h"
 #include "toolkit/text.h"
 
@@ -22,58 +23,12 @@ namespace {
 
 using testing::Started;
 
-// The books of a built game, as a list of what is wrong (empty when sound).
+// What is wrong with a built game: the checked inputs, the books, the sums.
 std::vector<std::string> brokenInvariants(const Form1& f) {
-  std::vector<std::string> wrong;
   const GameState& g = f.game;
-  if (g.nplayers < 2 || g.nplayers > 200 || g.nplayers % 2 != 0) wrong.push_back("player count");
-  if (g.units < 1 || g.ndollars < g.units || g.ndollars % g.units != 0) wrong.push_back("units");
-  if (!wrong.empty()) return wrong;
-  if (g.levels.size() != static_cast<std::size_t>(g.ndollars) + 1 ||
-      g.outerlevels.size() != g.levels.size()) {
-    wrong.push_back("count arrays sized to the total");
-    return wrong;
-  }
-  long long players = 0, quanta = 0;
-  for (std::size_t k = 0; k < g.levels.size(); ++k) {
-    if (g.levels[k] < 0 || g.outerlevels[k] < 0) wrong.push_back("negative count");
-    if (g.separate == kFalse && g.outerlevels[k] != 0)
-      wrong.push_back("outer count while together");
-    players += g.levels[k] + g.outerlevels[k];
-    quanta += static_cast<long long>(k) * (g.levels[k] + g.outerlevels[k]);
-  }
-  if (players != g.nplayers) wrong.push_back("counts add up to the players");
-  if (quanta != g.ndollars / g.units) wrong.push_back("money conserved");
-  long long dollars = 0;
-  std::vector<int> perLevel(g.levels.size() * 2, 0);
-  for (std::int16_t i = 0; i < g.nplayers; ++i) {
-    const Label* p = f.P.find(i);
-    if (p == nullptr) {
-      wrong.push_back("missing player label");
-      continue;
-    }
-    const double d = val(p->caption);
-    if (p->caption != decimal(static_cast<long long>(d)) || d < 0 ||
-        static_cast<long long>(d) % g.units != 0) {
-      wrong.push_back("caption " + p->caption);
-      continue;
-    }
-    dollars += static_cast<long long>(d);
-    const auto level = static_cast<std::size_t>(d / g.units);
-    if (level >= g.levels.size()) {
-      wrong.push_back("level beyond the total");
-      continue;
-    }
-    const bool outer = g.separate != kFalse && i % 2 == 0;
-    ++perLevel[level * 2 + (outer ? 1 : 0)];
-  }
-  if (dollars != g.ndollars) wrong.push_back("captions add up to the total");
-  for (std::size_t k = 0; k < g.levels.size(); ++k) {
-    if (perLevel[k * 2] != g.levels[k] || perLevel[k * 2 + 1] != g.outerlevels[k]) {
-      wrong.push_back("counts match the captions at level " + std::to_string(k));
-      break;
-    }
-  }
+  if (g.nplayers < 2 || g.nplayers > 200 || g.nplayers % 2 != 0) return {"player count"};
+  if (g.units < 1 || g.ndollars < g.units || g.ndollars % g.units != 0) return {"units"};
+  std::vector<std::string> wrong = testing::brokenBooks(f);
   for (auto sum : g.sumlevels)
     if (sum < 0) wrong.push_back("negative sum");
   if (g.nsamples < 0) wrong.push_back("negative samples");
