@@ -42,7 +42,7 @@ double val(std::string_view text) {
   }
   const std::size_t numberStart = p;
 
-  std::size_t intDigits = 0;       // significant digits before the point
+  std::size_t intDigits = 0;  // significant digits before the point
   bool seenNonZero = false;
   std::size_t fracLeadingZeros = 0;  // zeros after the point before the first non-zero digit
   std::size_t digits = 0;
@@ -52,7 +52,7 @@ double val(std::string_view text) {
     ++digits;
     ++p;
   }
-  if (p < text.size() && text[p] == '.' ) {
+  if (p < text.size() && text[p] == '.') {
     std::size_t q = p + 1;
     std::size_t fracDigits = 0;
     while (q < text.size() && isDigit(text[q])) {
@@ -97,9 +97,8 @@ double val(std::string_view text) {
   const auto [end, ec] = std::from_chars(first, last, result, std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
     // Overflow or underflow: which one follows from the decimal magnitude.
-    const long long magnitude = intDigits > 0
-                                    ? static_cast<long long>(intDigits) + exponent
-                                    : exponent - static_cast<long long>(fracLeadingZeros);
+    const long long magnitude = intDigits > 0 ? static_cast<long long>(intDigits) + exponent
+                                              : exponent - static_cast<long long>(fracLeadingZeros);
     result = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   } else if (ec != std::errc() || end != last) {
     result = 0.0;

@@ -65,8 +65,8 @@ struct Form1 {
   MenuItem mnuAbout;
 
   Focus focus = Focus::None;
-  static constexpr std::array<Focus, 8> tabOrder{Focus::txtNB,   Focus::Step,    Focus::txtDollars,
-                                                 Focus::Reset,   Focus::Start,   Focus::Analyze,
+  static constexpr std::array<Focus, 8> tabOrder{Focus::txtNB,   Focus::Step,     Focus::txtDollars,
+                                                 Focus::Reset,   Focus::Start,    Focus::Analyze,
                                                  Focus::chkFast, Focus::txtNTrade};
 
   // The random-exchange notice has been shown once in this run of the program.
