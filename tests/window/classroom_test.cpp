@@ -111,7 +111,9 @@ TEST(Keyboard, AWholeGameWithoutAMouse) {
 TEST(Keyboard, TheOptionsMenuOpensWithItsAccessKey) {
   Opened o;
   ASSERT_TRUE(o.active);
-  QTest::keyClick(&o.w, Qt::Key_O, Qt::AltModifier);
+  // Pressed where the focus is, in the first field: the menu takes it, not the field.
+  ASSERT_EQ(focusName(), "txtNB");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
   o.settle();
   QWidget* popup = QApplication::activePopupWidget();
   ASSERT_NE(popup, nullptr);
@@ -121,6 +123,7 @@ TEST(Keyboard, TheOptionsMenuOpensWithItsAccessKey) {
   EXPECT_TRUE(o.f.mnuO(1).checked);
   EXPECT_EQ(o.f.game.inneronly, kTrue);
   EXPECT_EQ(o.f.P(0).caption, "0") << "the reset dealt to the inner ring only";
+  EXPECT_EQ(o.f.txtNB.text, "30");
 }
 
 // The centre of a circle of the model, in device pixels of a grab.
