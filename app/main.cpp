@@ -7,6 +7,8 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ovali"));
+  // Ties the window to its desktop entry and icon, on Wayland too.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ovalin"));
 
   ovali::QtToolkit toolkit;
   ovali::Form1 form(toolkit);
