@@ -86,14 +86,29 @@ double bareRoundsPerSecond(const char* players, const char* dollars) {
   return val(f.C.caption) / spent.count();
 }
 
-double windowRoundsPerSecond(const char* players, const char* dollars, int* syncs) {
+// The real window over the real toolkit, shown and settled, with a fast game
+// of the given size built in it, or as start-up leaves it.
+struct ShownWindow {
   QtToolkit tk;
-  Form1 f(tk);
-  MainWindow window(f, &tk);
-  setUp(f, players, dollars);
-  window.sync();
-  window.show();
-  for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();
+  Form1 f{tk};
+  MainWindow window{f, &tk};
+
+  explicit ShownWindow(const char* players = nullptr, const char* dollars = nullptr) {
+    if (players != nullptr) {
+      setUp(f, players, dollars);
+    } else {
+      Form_Load(f);
+    }
+    window.sync();
+    window.show();
+    for (int i = 0; i < 100; ++i) QCoreApplication::processEvents();
+  }
+};
+
+double windowRoundsPerSecond(const char* players, const char* dollars, int* syncs) {
+  ShownWindow shown(players, dollars);
+  Form1& f = shown.f;
+  MainWindow& window = shown.window;
   const int before = window.syncCount();
   const auto start = Clock::now();
   // The Stop click arrives as a user's would: through the event loop.
@@ -168,14 +183,9 @@ void startupFromProcessStart(const char* self) {
 
 // A slow Step in the window: two one-second pauses, which must wait, not spin.
 void slowStep() {
-  QtToolkit tk;
-  Form1 f(tk);
-  MainWindow window(f, &tk);
-  setUp(f, "200", "400");
+  ShownWindow shown("200", "400");
+  Form1& f = shown.f;
   f.chkFast.value = 0;
-  window.sync();
-  window.show();
-  for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();
   const double cpu = processCpuSeconds();
   const auto start = Clock::now();
   Command1_Click(f, 3);
@@ -190,13 +200,10 @@ int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--startup") return startupChild(argc, argv);
   QApplication app(argc, argv);
   {
-    QtToolkit tk;
-    Form1 f(tk);
-    MainWindow window(f, &tk);
-    Form_Load(f);
-    window.sync();
-    window.show();
-    for (int i = 0; i < 100; ++i) QCoreApplication::processEvents();
+    ShownWindow shown;
+    QtToolkit& tk = shown.tk;
+    Form1& f = shown.f;
+    MainWindow& window = shown.window;
 
     const double idle = nanosecondsPerCall([&](int) { tk.doevents(); });
     const int syncsBefore = window.syncCount();

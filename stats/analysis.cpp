@@ -156,36 +156,31 @@ Digits shortestDigits(float value) {
 // before it, a half rounded away from zero.
 std::string fixedHalfAway(float value, int decimals) {
   const Digits d = shortestDigits(value);
-  // Whole digits first, then the decimals; one more digit decides the rounding.
-  std::string whole;
-  std::string fraction;
+  // The whole digits and the decimals in one run; the digit after them decides
+  // the rounding, and a carry runs back through both.
   const int digitCount = static_cast<int>(d.digits.size());
   auto digitAt = [&](int position) {  // position relative to the point, 0 = first decimal
     const int index = d.pointAt + position;
     return index >= 0 && index < digitCount ? d.digits[static_cast<std::size_t>(index)] : '0';
   };
-  for (int position = -std::max(d.pointAt, 1); position < 0; ++position) whole += digitAt(position);
-  for (int position = 0; position < decimals; ++position) fraction += digitAt(position);
-
+  std::string kept;
+  for (int position = -std::max(d.pointAt, 1); position < decimals; ++position) {
+    kept += digitAt(position);
+  }
   if (digitAt(decimals) >= '5') {
-    int i = static_cast<int>(fraction.size()) - 1;
-    for (; i >= 0 && fraction[static_cast<std::size_t>(i)] == '9'; --i) {
-      fraction[static_cast<std::size_t>(i)] = '0';
+    int i = static_cast<int>(kept.size()) - 1;
+    for (; i >= 0 && kept[static_cast<std::size_t>(i)] == '9'; --i) {
+      kept[static_cast<std::size_t>(i)] = '0';
     }
     if (i >= 0) {
-      ++fraction[static_cast<std::size_t>(i)];
+      ++kept[static_cast<std::size_t>(i)];
     } else {
-      int j = static_cast<int>(whole.size()) - 1;
-      for (; j >= 0 && whole[static_cast<std::size_t>(j)] == '9'; --j) {
-        whole[static_cast<std::size_t>(j)] = '0';
-      }
-      if (j >= 0) {
-        ++whole[static_cast<std::size_t>(j)];
-      } else {
-        whole.insert(whole.begin(), '1');
-      }
+      kept.insert(kept.begin(), '1');
     }
   }
+  const std::size_t split = kept.size() - static_cast<std::size_t>(decimals);
+  const std::string whole = kept.substr(0, split);
+  const std::string fraction = kept.substr(split);
 
   const bool zero = whole.find_first_not_of('0') == std::string::npos &&
                     fraction.find_first_not_of('0') == std::string::npos;
