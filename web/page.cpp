@@ -1,0 +1,519 @@
+#include "web/page.h"
+
+#include <emscripten.h>
+
+#include <cstdio>
+#include <string_view>
+
+#include "commands/inputs.h"
+#include "commands/options.h"
+#include "commands/runcontrols.h"
+#include "help/help.h"
+#include "view/look.h"
+
+// ---- Elements. Strings cross as pointer and length.
+
+EM_JS(int, ovali_label, (const char* id), { return Ovali.label(UTF8ToString(id)); });
+EM_JS(int, ovali_link, (const char* id, int index),
+      { return Ovali.link(UTF8ToString(id), index); });
+EM_JS(int, ovali_field, (const char* id, int field, int focus),
+      { return Ovali.field(UTF8ToString(id), field, focus); });
+EM_JS(int, ovali_button, (const char* id, int index, int focus),
+      { return Ovali.button(UTF8ToString(id), index, focus); });
+EM_JS(int, ovali_check_box, (const char* id, int focus),
+      { return Ovali.checkBox(UTF8ToString(id), focus); });
+EM_JS(int, ovali_circle, (const char* id), { return Ovali.circle(UTF8ToString(id)); });
+EM_JS(int, ovali_line, (), { return Ovali.line(); });
+EM_JS(int, ovali_bar_item, (const char* id, int event, int hasMenu),
+      { return Ovali.barItem(UTF8ToString(id), event, hasMenu); });
+EM_JS(int, ovali_menu_item, (int bar, const char* id, int event, int index, int checkable),
+      { return Ovali.menuItem(bar, UTF8ToString(id), event, index, checkable); });
+
+EM_JS(void, ovali_text, (int h, const char* text, int size),
+      { Ovali.text(h, UTF8ToString(text, size)); });
+EM_JS(void, ovali_look,
+      (int h, int px, int bold, int italic, int underline, const char* color, const char* align),
+      { Ovali.look(h, px, bold, italic, underline, UTF8ToString(color), UTF8ToString(align)); });
+EM_JS(void, ovali_place, (int h, double x, double y, double w, double hh),
+      { Ovali.place(h, x, y, w, hh); });
+EM_JS(void, ovali_fill, (int h, const char* color), { Ovali.fill(h, UTF8ToString(color)); });
+EM_JS(void, ovali_ends, (int h, double x1, double y1, double x2, double y2),
+      { Ovali.ends(h, x1, y1, x2, y2); });
+EM_JS(void, ovali_visible, (int h, int on), { Ovali.visible(h, on); });
+EM_JS(void, ovali_enabled, (int h, int on), { Ovali.enabled(h, on); });
+EM_JS(void, ovali_value, (int h, const char* text, int size),
+      { Ovali.value(h, UTF8ToString(text, size)); });
+EM_JS(int, ovali_value_size, (int h), { return lengthBytesUTF8(Ovali.els[h].value); });
+EM_JS(void, ovali_value_copy, (int h, char* out, int size),
+      { stringToUTF8(Ovali.els[h].value, out, size); });
+EM_JS(void, ovali_select, (int h, int start, int length), { Ovali.select(h, start, length); });
+EM_JS(void, ovali_selection, (int h, int* out), { Ovali.selection(h, out); });
+EM_JS(void, ovali_checked, (int h, int on), { Ovali.checked(h, on); });
+EM_JS(void, ovali_name, (int h, const char* name, int size),
+      { Ovali.name(h, UTF8ToString(name, size)); });
+EM_JS(void, ovali_describe, (int h, const char* text, int size),
+      { Ovali.describe(h, UTF8ToString(text, size)); });
+EM_JS(void, ovali_role, (int h, const char* role), { Ovali.role(h, UTF8ToString(role)); });
+EM_JS(void, ovali_focus, (int h), { Ovali.focus(h); });
+EM_JS(void, ovali_menu_state, (int h, const char* caption, int checked, int enabled),
+      { Ovali.menuState(h, UTF8ToString(caption), checked, enabled); });
+EM_JS(void, ovali_title, (const char* title, int size),
+      { document.title = UTF8ToString(title, size); });
+EM_JS(void, ovali_layout, (const char* family, int boxPx, int menuPx),
+      { Ovali.layout(UTF8ToString(family), boxPx, menuPx); });
+EM_JS(void, ovali_stage_size, (double* out), { Ovali.stageSize(out); });
+EM_JS(int, ovali_take, (int* out), { return Ovali.take(out); });
+
+namespace ovali {
+
+namespace {
+
+// Event kinds of web/page.js.
+enum Event {
+  kClick = 1,
+  kFast = 2,
+  kEdit = 3,
+  kFocus = 4,
+  kEnter = 5,
+  kSelect = 6,
+  kOption = 7,
+  kExit = 8,
+  kAbout = 9,
+  kLink = 10,
+};
+
+std::string indexedName(const char* name, std::int16_t index) {
+  return std::string(name) + "_" + std::to_string(index);
+}
+
+std::string css(const Color& c) {
+  if (c.windowText) return "CanvasText";
+  char buffer[8];
+  std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", c.r, c.g, c.b);
+  return buffer;
+}
+
+const char* justify(Alignment a) {
+  switch (a) {
+    case Alignment::Right:
+      return "flex-end";
+    case Alignment::Center:
+      return "center";
+    case Alignment::Left:
+      break;
+  }
+  return "flex-start";
+}
+
+void text(int h, std::string_view s) { ovali_text(h, s.data(), static_cast<int>(s.size())); }
+
+}  // namespace
+
+Page::Page(Form1& f) : f_(f) {
+  file_.handle = ovali_bar_item("mnuFile", 0, 1);
+  exit_.handle = ovali_menu_item(file_.handle, "mnuexit", kExit, 0, 0);
+  options_.handle = ovali_bar_item("mnuOpt", 0, 1);
+  for (std::int16_t k = 0; k < f_.mnuO.extent(); ++k) {
+    optionItems_.emplace_back();
+    if (f_.mnuO.exists(k)) {
+      optionItems_.back().handle =
+          ovali_menu_item(options_.handle, indexedName("mnuO", k).c_str(), kOption, k, 1);
+    }
+  }
+  about_.handle = ovali_bar_item("mnuAbout", kAbout, 0);
+
+  // The focusable controls go into the page in the window's tab order, which
+  // makes it the page's own; the labels, the board and the links follow.
+  buttons_.resize(static_cast<std::size_t>(f_.Command1.extent()));
+  for (Focus focus : Form1::tabOrder) {
+    const auto button = [&](std::int16_t index) {
+      if (!f_.Command1.exists(index)) return;
+      buttons_[static_cast<std::size_t>(index)].handle =
+          ovali_button(indexedName("Command1", index).c_str(), index, static_cast<int>(focus));
+    };
+    switch (focus) {
+      case Focus::txtNB:
+        makeField(txtNB_, "txtNB", 0, focus, f_.txtNB, f_.Label2, txtNB_Change, txtNB_GotFocus,
+                  txtNB_KeyPress);
+        break;
+      case Focus::txtDollars:
+        makeField(txtDollars_, "txtDollars", 1, focus, f_.txtDollars, f_.label1, txtDollars_Change,
+                  txtDollars_GotFocus, txtDollars_KeyPress);
+        break;
+      case Focus::txtNTrade:
+        makeField(txtNTrade_, "txtNTrade", 2, focus, f_.txtNTrade, f_.Label4, txtNTrade_Change,
+                  txtNTrade_GotFocus, txtNTrade_KeyPress);
+        break;
+      case Focus::Start:
+        button(0);
+        break;
+      case Focus::Reset:
+        button(2);
+        break;
+      case Focus::Step:
+        button(3);
+        break;
+      case Focus::Analyze:
+        button(4);
+        break;
+      case Focus::chkFast:
+        fast_.handle = ovali_check_box("chkFast", static_cast<int>(focus));
+        break;
+      case Focus::None:
+        break;
+    }
+  }
+
+  label2_.handle = ovali_label("Label2");
+  label1_.handle = ovali_label("label1");
+  label4_.handle = ovali_label("Label4");
+  counter_.handle = ovali_label("C");
+  ovali_role(counter_.handle, "group");
+  describe(counter_, std::string(kRoundName));
+  line2_.handle = ovali_line();
+}
+
+void Page::makeField(FieldView& view, const char* id, int field, Focus focus, TextBox& model,
+                     const Label& caption, void (*change)(Form1&), void (*gotFocus)(Form1&),
+                     void (*keyPress)(Form1&, std::int16_t&)) {
+  view.handle = ovali_field(id, field, static_cast<int>(focus));
+  view.model = &model;
+  view.change = change;
+  view.gotFocus = gotFocus;
+  view.keyPress = keyPress;
+  ovali_name(view.handle, caption.caption.data(), static_cast<int>(caption.caption.size()));
+}
+
+void Page::open() {
+  // As the window opens, its first control gets the focus like a user's Tab.
+  f_.focus = Focus::txtNB;
+  txtNB_GotFocus(f_);
+  sync();
+}
+
+// ---------------------------------------------------------------------------
+// From the page to the game.
+
+Page::FieldView* Page::field(int index) {
+  switch (index) {
+    case 0:
+      return &txtNB_;
+    case 1:
+      return &txtDollars_;
+    case 2:
+      return &txtNTrade_;
+    default:
+      return nullptr;
+  }
+}
+
+void Page::dispatch() {
+  int args[3] = {0, 0, 0};
+  for (int kind = ovali_take(args); kind != 0; kind = ovali_take(args)) {
+    const auto index = static_cast<std::int16_t>(args[0]);
+    switch (kind) {
+      case kClick:
+        Command1_Click(f_, index);
+        break;
+      case kFast:
+        f_.chkFast.value = static_cast<std::int16_t>(args[0] != 0 ? 1 : 0);
+        fast_.shown.shown().value = f_.chkFast.value;
+        chkFast_Click(f_);
+        break;
+      case kEdit:
+        if (FieldView* view = field(args[0])) {
+          std::string value(static_cast<std::size_t>(ovali_value_size(view->handle)) + 1, '\0');
+          ovali_value_copy(view->handle, value.data(), static_cast<int>(value.size()));
+          value.resize(value.size() - 1);
+          int selection[2] = {0, 0};
+          ovali_selection(view->handle, selection);
+          TextBox& shown = view->shown.shown();
+          view->model->text = shown.text = value;
+          view->model->selstart = shown.selstart = selection[0];
+          view->model->sellength = shown.sellength = selection[1];
+          view->change(f_);
+        }
+        break;
+      case kSelect:
+        if (FieldView* view = field(args[0])) {
+          TextBox& shown = view->shown.shown();
+          TextBox& model = *view->model;
+          // A selection the game has set and the page not yet shown wins:
+          // the click that focused a field comes after its GotFocus.
+          if (model.selstart == shown.selstart && model.sellength == shown.sellength) {
+            model.selstart = shown.selstart = args[1];
+            model.sellength = shown.sellength = args[2];
+          }
+        }
+        break;
+      case kFocus: {
+        const auto target = static_cast<Focus>(args[0]);
+        f_.focus = target;
+        shownFocus_ = target;
+        if (target == Focus::txtNB) txtNB_GotFocus(f_);
+        if (target == Focus::txtDollars) txtDollars_GotFocus(f_);
+        if (target == Focus::txtNTrade) txtNTrade_GotFocus(f_);
+        break;
+      }
+      case kEnter:
+        if (FieldView* view = field(args[0])) {
+          std::int16_t keyascii = 13;
+          view->keyPress(f_, keyascii);
+        }
+        break;
+      case kOption:
+        mnuO_Click(f_, index);
+        break;
+      case kExit:
+        mnuexit_Click(f_);
+        break;
+      case kAbout:
+        mnuAbout_Click(f_);
+        break;
+      case kLink:
+        Label3_Click(f_, index);
+        break;
+      default:  // a resize, or a closed box that woke the game
+        relayout_ = true;
+        break;
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+// From the game to the page.
+
+void Page::layout() {
+  double size[2] = {0, 0};
+  ovali_stage_size(size);
+  projection_ = Projection(f_.clientWidth, f_.clientHeight, size[0], size[1]);
+  // Message boxes and menus grow with the picture, for the back of a room.
+  const int box = std::max(13, projection_.fontPixels(10));
+  const int menu = std::max(13, projection_.fontPixels(9));
+  std::string families;
+  for (std::string_view family : kFontFamilies) families += "\"" + std::string(family) + "\", ";
+  families += "sans-serif";
+  ovali_layout(families.c_str(), box, menu);
+  // The menu bar's height follows its font: measure the stage again.
+  ovali_stage_size(size);
+  projection_ = Projection(f_.clientWidth, f_.clientHeight, size[0], size[1]);
+}
+
+void Page::place(int handle, const Rect& r) {
+  const RectF p = projection_.rectF(r.left, r.top, r.width, r.height);
+  ovali_place(handle, p.x, p.y, p.width, p.height);
+}
+
+void Page::look(int handle, const Font& font, const Color& color, Alignment alignment) {
+  ovali_look(handle, projection_.fontPixels(font.points), font.bold, font.italic, font.underline,
+             css(color).c_str(), justify(alignment));
+}
+
+void Page::describe(LabelView& view, const std::string& name) {
+  if (view.described && view.name == name) return;
+  view.name = name;
+  view.described = true;
+  ovali_name(view.handle, name.data(), static_cast<int>(name.size()));
+}
+
+void Page::sync() {
+  // The menu bar first: its height decides the stage's.
+  syncMenu(file_, f_.mnuFile);
+  syncMenu(exit_, f_.mnuexit);
+  syncMenu(options_, f_.mnuOpt);
+  for (std::int16_t k = 0; k < f_.mnuO.extent(); ++k) {
+    const MenuItem* item = f_.mnuO.find(k);
+    if (item && static_cast<std::size_t>(k) < optionItems_.size()) {
+      syncMenu(optionItems_[static_cast<std::size_t>(k)], *item);
+    }
+  }
+  syncMenu(about_, f_.mnuAbout);
+  if (relayout_) layout();
+
+  if (!titleShown_ || shownTitle_ != f_.caption) {
+    ovali_title(f_.caption.data(), static_cast<int>(f_.caption.size()));
+    shownTitle_ = f_.caption;
+    titleShown_ = true;
+  }
+
+  syncLabel(label2_, f_.Label2);
+  syncLabel(label1_, f_.label1);
+  syncLabel(label4_, f_.Label4);
+  syncLabel(counter_, f_.C);
+  syncField(txtNB_);
+  syncField(txtDollars_);
+  syncField(txtNTrade_);
+  for (std::int16_t i = 0; i < f_.Command1.extent(); ++i) {
+    const CommandButton* b = f_.Command1.find(i);
+    if (b && static_cast<std::size_t>(i) < buttons_.size()) {
+      syncButton(buttons_[static_cast<std::size_t>(i)], *b);
+    }
+  }
+  syncCheckBox();
+  syncLabels(links_, f_.Label3, "Label3");
+  syncLabels(players_, f_.P, "P");
+  syncLabels(levelCaptions_, f_.lbl2, "lbl2");
+  syncLabels(counts_, f_.T, "T");
+  syncLabels(outerCounts_, f_.TS, "TS");
+  syncAccessibleNames();
+  syncShapes();
+  syncFocus();
+  relayout_ = false;
+}
+
+void Page::syncLabel(LabelView& view, const Label& model) {
+  const Changes c = view.shown.update(model, relayout_);
+  if (c.text) {
+    text(view.handle, model.caption);
+    if (view.described) {
+      ovali_describe(view.handle, model.caption.data(), static_cast<int>(model.caption.size()));
+    }
+  }
+  if (c.look) look(view.handle, model.font, model.forecolor, model.alignment);
+  if (c.place) place(view.handle, model);
+  if (c.visible) ovali_visible(view.handle, model.visible);
+}
+
+void Page::syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& model,
+                      const char* name) {
+  const auto extent = static_cast<std::size_t>(model.extent());
+  if (views.size() < extent) views.resize(extent);
+  for (std::int16_t i = 0; i < model.extent(); ++i) {
+    const Label* m = model.find(i);
+    if (!m) continue;
+    LabelView& view = views[static_cast<std::size_t>(i)];
+    if (view.handle < 0) {
+      const std::string id = indexedName(name, i);
+      if (&views == &links_) {
+        view.handle = ovali_link(id.c_str(), i);
+        const std::string_view help = kLinkDescription;
+        ovali_describe(view.handle, help.data(), static_cast<int>(help.size()));
+      } else {
+        view.handle = ovali_label(id.c_str());
+        if (&views == &players_) {
+          ovali_role(view.handle, "group");
+          describe(view, playerName(i));
+        } else if (&views == &counts_ || &views == &outerCounts_) {
+          ovali_role(view.handle, "group");
+          describe(view, countName(f_, i, &views == &outerCounts_));
+        }
+      }
+    }
+    syncLabel(view, *m);
+  }
+}
+
+void Page::syncAccessibleNames() {
+  for (std::size_t i = 0; i < counts_.size(); ++i) {
+    const auto row = static_cast<std::int16_t>(i);
+    if (counts_[i].handle >= 0) describe(counts_[i], countName(f_, row, false));
+    if (i < outerCounts_.size() && outerCounts_[i].handle >= 0) {
+      describe(outerCounts_[i], countName(f_, row, true));
+    }
+  }
+}
+
+void Page::syncField(FieldView& view) {
+  const TextBox& model = *view.model;
+  const Changes c = view.shown.update(model, relayout_);
+  if (c.text) ovali_value(view.handle, model.text.data(), static_cast<int>(model.text.size()));
+  if (c.text || c.selection) ovali_select(view.handle, model.selstart, model.sellength);
+  if (c.look) look(view.handle, model.font, kWindowText, Alignment::Left);
+  if (c.place) place(view.handle, model);
+  if (c.enabled) ovali_enabled(view.handle, model.enabled);
+}
+
+void Page::syncButton(View<CommandButton>& view, const CommandButton& model) {
+  const Changes c = view.shown.update(model, relayout_);
+  if (c.text) text(view.handle, model.caption);
+  if (c.look) look(view.handle, model.font, kWindowText, Alignment::Center);
+  if (c.place) place(view.handle, model);
+  if (c.enabled) ovali_enabled(view.handle, model.enabled);
+  if (c.visible) ovali_visible(view.handle, model.visible);
+}
+
+void Page::syncCheckBox() {
+  const CheckBox& model = f_.chkFast;
+  const Changes c = fast_.shown.update(model, relayout_);
+  if (c.text) text(fast_.handle, model.caption);
+  if (c.look) look(fast_.handle, model.font, kWindowText, Alignment::Left);
+  if (c.place) place(fast_.handle, model);
+  if (c.enabled) ovali_enabled(fast_.handle, model.enabled);
+  if (c.value) ovali_checked(fast_.handle, model.value != 0);
+}
+
+void Page::syncShapes() {
+  const auto circles = static_cast<std::size_t>(f_.Acircle.extent());
+  if (circles_.size() < circles) circles_.resize(circles);
+  for (std::int16_t i = 0; i < f_.Acircle.extent(); ++i) {
+    const Circle* m = f_.Acircle.find(i);
+    if (!m) continue;
+    auto& view = circles_[static_cast<std::size_t>(i)];
+    if (view.handle < 0) view.handle = ovali_circle(indexedName("Acircle", i).c_str());
+    const Changes c = view.shown.update(*m, relayout_);
+    if (c.look) ovali_fill(view.handle, css(m->fillcolor).c_str());
+    if (c.place) place(view.handle, *m);
+    if (c.visible) ovali_visible(view.handle, m->visible);
+  }
+
+  const auto line = [this](View<Line>& view, const Line& m) {
+    const Changes c = view.shown.update(m, relayout_);
+    if (c.place) {
+      const PointF a = projection_.point(m.x1, m.y1);
+      const PointF b = projection_.point(m.x2, m.y2);
+      ovali_ends(view.handle, a.x, a.y, b.x, b.y);
+    }
+    if (c.visible) ovali_visible(view.handle, m.visible);
+  };
+  const auto rungs = static_cast<std::size_t>(f_.Line1.extent());
+  if (rungs_.size() < rungs) rungs_.resize(rungs);
+  for (std::int16_t i = 0; i < f_.Line1.extent(); ++i) {
+    const Line* m = f_.Line1.find(i);
+    if (!m) continue;
+    auto& view = rungs_[static_cast<std::size_t>(i)];
+    if (view.handle < 0) view.handle = ovali_line();
+    line(view, *m);
+  }
+  line(line2_, f_.Line2);
+}
+
+void Page::syncMenu(MenuView& view, const MenuItem& model) {
+  if (view.handle < 0) return;
+  if (!view.shown.update(model).any()) return;
+  ovali_menu_state(view.handle, model.caption.c_str(), model.checked, model.enabled);
+}
+
+int Page::handleFor(Focus focus) const {
+  const auto button = [this](std::size_t i) {
+    return i < buttons_.size() ? buttons_[i].handle : -1;
+  };
+  switch (focus) {
+    case Focus::txtNB:
+      return txtNB_.handle;
+    case Focus::txtDollars:
+      return txtDollars_.handle;
+    case Focus::txtNTrade:
+      return txtNTrade_.handle;
+    case Focus::Start:
+      return button(0);
+    case Focus::Reset:
+      return button(2);
+    case Focus::Step:
+      return button(3);
+    case Focus::Analyze:
+      return button(4);
+    case Focus::chkFast:
+      return fast_.handle;
+    case Focus::None:
+      break;
+  }
+  return -1;
+}
+
+void Page::syncFocus() {
+  if (f_.focus == shownFocus_) return;
+  shownFocus_ = f_.focus;
+  if (const int h = handleFor(f_.focus); h >= 0) ovali_focus(h);
+}
+
+}  // namespace ovali

@@ -1,0 +1,66 @@
+#include "web/webtoolkit.h"
+
+#include <emscripten.h>
+
+#include <cmath>
+
+#include "web/page.h"
+
+// The functions the game sleeps in; the build lists them for Asyncify.
+EM_JS(void, ovali_wait_event, (double ms),
+      { return Asyncify.handleSleep(function(wakeUp) { Ovali.wait(ms, wakeUp); }); });
+EM_JS(void, ovali_yield, (),
+      { return Asyncify.handleSleep(function(wakeUp) { Ovali.soon(wakeUp); }); });
+EM_JS(void, ovali_sleep_forever, (), { return Asyncify.handleSleep(function(wakeUp){}); });
+
+EM_JS(int, ovali_box, (const char* text, int size),
+      { return Ovali.box(UTF8ToString(text, size)); });
+EM_JS(int, ovali_box_open, (int depth), { return Ovali.boxOpen(depth); });
+EM_JS(void, ovali_beep, (), { Ovali.beep(); });
+EM_JS(double, ovali_seconds_since_midnight, (), { return Ovali.secondsSinceMidnight(); });
+EM_JS(double, ovali_clock_seed, (),
+      { return Date.now() * 1000 + (performance.now() % 1000) * 1000; });
+EM_JS(void, ovali_end, (), { Ovali.end(); });
+
+namespace ovali {
+
+void WebToolkit::wait(double ms) {
+  if (page_) page_->sync();
+  ovali_wait_event(ms);
+  lastYield_ = emscripten_get_now();
+  if (page_) page_->dispatch();
+}
+
+void WebToolkit::msgbox(std::string_view text) {
+  if (page_) page_->sync();
+  const int depth = ovali_box(text.data(), static_cast<int>(text.size()));
+  while (ovali_box_open(depth)) wait(-1);
+}
+
+void WebToolkit::doevents() {
+  const double now = emscripten_get_now();
+  if (now - lastYield_ < kFrameMs) return;
+  if (page_) page_->sync();
+  ovali_yield();
+  lastYield_ = emscripten_get_now();
+  if (page_) page_->dispatch();
+}
+
+void WebToolkit::waitevents(double seconds) {
+  // One day at most; the caller asks again.
+  wait(seconds > 0 ? std::ceil(std::fmin(seconds, 86400.0) * 1000.0) : 0);
+}
+
+void WebToolkit::beep() { ovali_beep(); }
+
+double WebToolkit::timer() { return ovali_seconds_since_midnight(); }
+
+void WebToolkit::randomize() { random_.reseed(static_cast<std::uint64_t>(ovali_clock_seed())); }
+
+void WebToolkit::end() {
+  ovali_end();
+  // The stack is put aside for good: nothing after this runs.
+  for (;;) ovali_sleep_forever();
+}
+
+}  // namespace ovali

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "toolkit/random.h"
+#include "toolkit/toolkit.h"
+
+namespace ovali {
+
+class Page;
+
+// The toolkit services in a browser. The game stays one synchronous loop:
+// where it waits (a message box, a pause, an event pass) the WebAssembly
+// stack is put aside (Asyncify) and the browser runs until an event or a
+// timer wakes it.
+class WebToolkit : public Toolkit {
+ public:
+  void attach(Page* page) { page_ = page; }
+
+  // Each yield to the browser costs a task switch, and the screen shows no
+  // more than one frame in this time: a fast run yields no more often.
+  static constexpr double kFrameMs = 16;
+
+  void msgbox(std::string_view text) override;
+  void doevents() override;
+  void waitevents(double seconds) override;
+  void beep() override;
+  double timer() override;
+  void randomize() override;
+  double rnd() override { return random_.next(); }
+  [[noreturn]] void end() override;
+
+  void seed(std::uint64_t seed) { random_.reseed(seed); }
+
+  // Sleeps until a page event arrives or `ms` pass (forever when negative),
+  // then runs the handlers of every pending event.
+  void wait(double ms);
+
+ private:
+  Page* page_ = nullptr;
+  double lastYield_ = 0;
+  Random random_;
+};
+
+}  // namespace ovali
