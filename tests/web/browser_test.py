@@ -1,0 +1,233 @@
+"""The web page in real headless Chromium: what differs by front end.
+
+Usage: browser_test.py PAGE REPORT_TOOL
+PAGE is the built ovali.html, REPORT_TOOL the native ovali_report helper.
+"""
+
+import pathlib
+import subprocess
+import sys
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+from browser import chromium, open_game, wait_for  # noqa: E402
+
+PAGE = None
+REPORT_TOOL = None
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = chromium()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def setUp(self):
+        open_game(self.driver, PAGE)
+
+    def tearDown(self):
+        errors = [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+        self.assertEqual(errors, [])
+
+    # Helpers.
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def el(self, id_):
+        return self.driver.find_element(By.ID, id_)
+
+    def text(self, id_):
+        return self.js("return document.getElementById(arguments[0]).textContent", id_)
+
+    def shown(self, prefix):
+        """Ids of the visible elements whose id starts with `prefix`."""
+        return self.js("return [...document.querySelectorAll('[id^=\"' + arguments[0] + '\"]')]"
+                       ".filter(e => !e.hidden).map(e => e.id)", prefix)
+
+    def players(self):
+        return self.js("return [...document.querySelectorAll('[id^=\"P_\"]')]"
+                       ".filter(e => !e.hidden).map(e => Number(e.textContent))")
+
+    def box(self):
+        """The open message box's text, with its line breaks."""
+        return wait_for(lambda: self.js(
+            "var d = document.querySelector('dialog[open]');"
+            "return d && d.querySelector('.message').textContent"))
+
+    def no_box(self):
+        wait_for(lambda: self.js("return !document.querySelector('dialog[open]')"))
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+
+    def chord(self, modifier, *keys):
+        ActionChains(self.driver).key_down(modifier).send_keys(*keys).key_up(modifier).perform()
+
+    def focused(self):
+        return self.js("var e = document.activeElement;"
+                       "return [e.id, e.selectionStart, e.selectionEnd]")
+
+    def tick_fast(self):
+        self.el("chkFast").click()
+        wait_for(lambda: self.el("chkFast").is_selected())
+
+    def rounds(self):
+        return int(self.text("C") or 0)
+
+    # Tests.
+
+    def test_start_up(self):
+        self.assertEqual(self.driver.title, "The Ovalin Game")
+        self.assertEqual([self.el(f).get_attribute("value") for f in
+                          ("txtNB", "txtDollars", "txtNTrade")], ["30", "30", "1"])
+        self.assertEqual(self.focused(), ["txtNB", 0, 2])
+        self.assertEqual([self.text(f"lbl2_{i}") for i in range(8)],
+                         [f"${i}" for i in range(8)])
+        self.assertEqual([self.text(f"T_{i}") for i in range(8)], ["0"] * 8)
+        self.assertEqual(self.shown("TS_") + self.shown("P_"), [])
+        self.assertFalse(self.el("C").is_displayed())
+        self.assertEqual(self.js("return [...document.querySelectorAll('[role=menuitemcheckbox]')]"
+                                 ".map(e => e.getAttribute('aria-checked'))"), ["false"] * 5)
+        # What a screen reader hears.
+        self.assertEqual([self.el(f).get_attribute("aria-label") for f in
+                          ("txtNB", "txtDollars", "txtNTrade")],
+                         ["Players:", "Total: $", "Units: $"])
+        self.assertEqual(self.el("C").get_attribute("aria-label"), "Round")
+        self.assertEqual(self.el("T_2").get_attribute("aria-label"), "Players with $2")
+        self.assertEqual(self.el("Label3_0").tag_name, "a")
+
+    def test_reset_deals_thirty_dollars_to_thirty_players(self):
+        self.el("Command1_2").click()
+        wait_for(lambda: len(self.players()) == 30)
+        self.assertEqual(self.players(), [1] * 30)
+        self.assertEqual([self.text(f"T_{i}") for i in range(8)], ["0", "30"] + ["0"] * 6)
+        self.assertEqual(self.el("P_3").get_attribute("aria-label"), "Player 3, inner ring")
+        self.assertEqual(self.el("P_4").get_attribute("aria-description"), "1")
+        # At their places: on two rings around one centre, each player apart.
+        places = self.js(
+            "return [...document.querySelectorAll('[id^=\"P_\"]')].filter(e => !e.hidden)"
+            ".map(e => { var r = e.getBoundingClientRect();"
+            " return [r.left + r.width / 2, r.top + r.height / 2]; })")
+        cx = sum(x for x, _ in places) / 30
+        cy = sum(y for _, y in places) / 30
+        radii = sorted(round(((x - cx) ** 2 + (y - cy) ** 2) ** 0.5) for x, y in places)
+        self.assertLess(radii[14], radii[15] * 0.85, "an inner and an outer ring")
+        self.assertEqual(len({(round(x), round(y)) for x, y in places}), 30)
+
+    def test_fast_step_moves_money_only_inside_the_pairs(self):
+        self.tick_fast()
+        self.el("Command1_2").click()
+        wait_for(lambda: len(self.players()) == 30)
+        before = self.players()
+        self.el("Command1_3").click()
+        wait_for(lambda: self.rounds() == 1 and self.text("Command1_0") == "Start")
+        after = self.players()
+        self.assertEqual(sum(after), 30)
+        c, n = 1, 30
+        for i in range(0, n, 2):
+            j = (i - 2 * c + 1) % n
+            self.assertEqual(before[i] + before[j], after[i] + after[j], f"pair {i} and {j}")
+        self.assertEqual(self.driver.title, "Check")
+
+    def test_enter_walks_the_fields_with_a_validation_message(self):
+        self.keys("31", Keys.ENTER)
+        self.assertEqual(self.box(), "The number of players must be even.")
+        self.assertEqual(self.js("return document.querySelector('dialog[open]')"
+                                 ".getAttribute('aria-labelledby')"), "box_title_0")
+        self.keys(Keys.ENTER)
+        self.no_box()
+        wait_for(lambda: self.focused() == ["txtDollars", 0, 2])
+        self.assertEqual(self.el("txtNB").get_attribute("value"), "32")
+        self.keys("64", Keys.ENTER)
+        wait_for(lambda: self.focused() == ["txtNTrade", 0, 1])
+        self.keys("2", Keys.ENTER)
+        wait_for(lambda: self.focused()[0] == "Command1_0")
+        self.assertEqual(sorted(set(self.players())), [2])
+        self.assertEqual(len(self.players()), 32)
+        # Keyboard alone from here: fast box, then Start and Stop.
+        self.keys(Keys.TAB, Keys.TAB)
+        self.assertEqual(self.focused()[0], "chkFast")
+        self.keys(Keys.SPACE)
+        self.chord(Keys.SHIFT, Keys.TAB, Keys.TAB)
+        self.assertEqual(self.focused()[0], "Command1_0")
+        self.keys(Keys.SPACE)
+        wait_for(lambda: self.rounds() > 10)
+        self.keys(Keys.SPACE)
+        wait_for(lambda: self.text("Command1_0") == "Start")
+        self.assertEqual(sum(self.players()), 64)
+
+    def test_help_link_shows_its_text_until_escape(self):
+        self.el("Label3_0").click()
+        self.assertTrue(self.box().startswith("The Ovalin Game\n\nThis game illustrates"))
+        self.assertEqual(self.js("return document.activeElement.textContent"), "OK")
+        self.keys(Keys.ESCAPE)
+        self.no_box()
+
+    def test_option_shows_its_check_mark_and_deals_anew(self):
+        self.el("mnuOpt").click()
+        self.el("mnuO_1").click()
+        wait_for(lambda: self.el("mnuO_1").get_attribute("aria-checked") == "true")
+        self.assertEqual(self.text("mnuO_1").strip()[0], "\u2713")
+        players = wait_for(lambda: self.players())
+        self.assertEqual(sum(players[1::2]), 30, "inner ring only")
+        # Alt with the access key opens the menu; the arrows walk it.
+        self.chord(Keys.ALT, "o")
+        wait_for(lambda: self.js("return document.activeElement.id") == "mnuO_0")
+        self.keys(Keys.ARROW_DOWN, Keys.ENTER)
+        wait_for(lambda: self.el("mnuO_1").get_attribute("aria-checked") == "false")
+
+    def test_start_and_stop_in_fast_mode(self):
+        self.tick_fast()
+        self.el("Command1_0").click()
+        wait_for(lambda: self.rounds() > 100)
+        self.assertEqual(self.text("Command1_0"), "Stop")
+        self.assertFalse(self.el("Command1_2").is_enabled())
+        self.assertEqual(self.el("mnuOpt").get_attribute("aria-disabled"), "true")
+        self.el("Command1_0").click()
+        wait_for(lambda: self.text("Command1_0") == "Start", timeout=1)
+        self.assertTrue(self.el("Command1_2").is_enabled())
+        stopped = self.rounds()
+        self.assertEqual(sum(self.players()), 30)
+        self.assertEqual(self.rounds(), stopped)
+
+    def test_analysis_report_equals_the_native_librarys(self):
+        seed = 20261208
+        self.js("Module._ovali_test_seed(arguments[0])", seed)
+        for field, value in (("txtNB", "40"), ("txtDollars", "80"), ("txtNTrade", "2")):
+            self.el(field).click()
+            self.el(field).send_keys(Keys.CONTROL, "a")
+            self.el(field).send_keys(value)
+        self.tick_fast()
+        self.el("Command1_2").click()
+        for _ in range(12):
+            self.el("Command1_3").click()
+        wait_for(lambda: self.rounds() == 12 and self.text("Command1_0") == "Start")
+        self.el("Command1_4").click()
+        page = self.box()
+        native = subprocess.run(
+            [REPORT_TOOL, str(seed), "players=40", "dollars=80", "units=2", "fast", "reset"]
+            + ["step"] * 12 + ["analyze"], check=True, capture_output=True).stdout
+        self.assertEqual(page.encode(), native.replace(b"\r", b"\n"))
+        self.assertIn("after ", page)
+
+    def test_exit_ends_the_game(self):
+        self.el("mnuFile").click()
+        self.el("mnuexit").click()
+        wait_for(lambda: self.el("ended").is_displayed())
+        self.assertIn("Reloading the page starts a new one", self.text("ended"))
+        self.js("document.getElementById('Command1_2').click()")
+        self.assertEqual(self.shown("P_"), [])
+
+
+if __name__ == "__main__":
+    PAGE = pathlib.Path(sys.argv[1]).resolve().as_uri()
+    REPORT_TOOL = sys.argv[2]
+    unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)
