@@ -39,10 +39,11 @@ void WebToolkit::msgbox(std::string_view text) {
 
 void WebToolkit::doevents() {
   const double now = emscripten_get_now();
-  if (now - lastYield_ < kFrameMs) return;
+  if (now - lastYield_ < std::fmax(kShortestRunMs, kFramePeriodMs - screenMs_)) return;
   if (page_) page_->sync();
   ovali_yield();
   lastYield_ = emscripten_get_now();
+  screenMs_ = 0.75 * screenMs_ + 0.25 * (lastYield_ - now);
   if (page_) page_->dispatch();
 }
 

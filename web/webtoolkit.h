@@ -15,9 +15,12 @@ class WebToolkit : public Toolkit {
  public:
   void attach(Page* page) { page_ = page; }
 
-  // Each yield to the browser costs a task switch, and the screen shows no
-  // more than one frame in this time: a fast run yields no more often.
-  static constexpr double kFrameMs = 16;
+  // A fast run lets the browser paint about thirty times a second: each
+  // frame's copy into the page and its painting take their time, and what
+  // is left of the frame goes to the game. Never more often than the screen
+  // refreshes, as each yield costs a task switch.
+  static constexpr double kFramePeriodMs = 28;
+  static constexpr double kShortestRunMs = 16;
 
   void msgbox(std::string_view text) override;
   void doevents() override;
@@ -37,6 +40,7 @@ class WebToolkit : public Toolkit {
  private:
   Page* page_ = nullptr;
   double lastYield_ = 0;
+  double screenMs_ = 0;  // what a frame's copy and painting took lately
   Random random_;
 };
 

@@ -1,0 +1,148 @@
+"""Prints the web page's figures in headless Chromium: the rounds per second of
+a fast run beside the native game's (measured in the same run), repaints per
+second during it, the processor time of a slow Step and of an idle page, the
+time from navigation to first paint from a local server, and the size a
+browser downloads. Not a test: no limits here.
+
+Usage: web_bench.py BUILD_WEB_DIR NATIVE_RATE_TOOL
+"""
+
+import contextlib
+import gzip
+import pathlib
+import socket
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
+from browser import chromium, open_game, wait_for  # noqa: E402
+
+PLAYERS, DOLLARS = "200", "400"
+RUN_SECONDS = 3
+
+
+@contextlib.contextmanager
+def local_server(folder):
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        port = s.getsockname()[1]
+    server = subprocess.Popen(
+        [sys.executable, "-m", "http.server", str(port), "--bind", "127.0.0.1"],
+        cwd=folder, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        wait_for(lambda: socket.socket().connect_ex(("127.0.0.1", port)) == 0, timeout=10)
+        yield f"http://127.0.0.1:{port}/"
+    finally:
+        server.terminate()
+        server.wait()
+
+
+def main_thread_seconds(driver):
+    """The renderer's main-thread busy time, less what the driver's own commands took."""
+    metrics = driver.execute_cdp_cmd("Performance.getMetrics", {})["metrics"]
+    named = {m["name"]: m["value"] for m in metrics}
+    return named["TaskDuration"] - named["DevToolsCommandDuration"]
+
+
+def set_up(driver, url):
+    open_game(driver, url)
+    driver.execute_script("""
+        var set = function (id, value) {
+          var e = document.getElementById(id);
+          e.value = value;
+          e.dispatchEvent(new Event('input'));
+        };
+        set('txtNB', arguments[0]);
+        set('txtDollars', arguments[1]);
+        document.getElementById('Command1_2').click();""", PLAYERS, DOLLARS)
+    wait_for(lambda: driver.execute_script(
+        "return !document.getElementById('P_199').hidden"))
+
+
+def fast_run(driver, url):
+    set_up(driver, url)
+    driver.execute_script("document.getElementById('chkFast').click()")
+    wait_for(lambda: driver.execute_script("return document.getElementById('chkFast').checked"))
+    return driver.execute_async_script("""
+        var done = arguments[arguments.length - 1];
+        var start = document.getElementById('Command1_0');
+        var counter = document.getElementById('C');
+        var frames = 0, running = true;
+        var frame = function () { if (running) { frames++; requestAnimationFrame(frame); } };
+        requestAnimationFrame(frame);
+        var t0 = performance.now();
+        start.click();
+        setTimeout(function () {
+          var stopClicked = performance.now();
+          start.click();
+          var wait = function () {
+            if (start.textContent !== 'Start') { setTimeout(wait, 1); return; }
+            var t1 = performance.now();
+            running = false;
+            done([Number(counter.textContent), (t1 - t0) / 1000, frames, t1 - stopClicked]);
+          };
+          wait();
+        }, arguments[0] * 1000);""", RUN_SECONDS)
+
+
+def slow_step(driver, url):
+    set_up(driver, url)
+    driver.execute_cdp_cmd("Performance.enable", {})
+    before = main_thread_seconds(driver)
+    driver.execute_script("document.getElementById('Command1_3').click()")
+    # Not polled: the driver's questions would cost the page time too.
+    time.sleep(2.5)
+    step = main_thread_seconds(driver) - before
+    if not driver.execute_script("return document.title === 'Check' &&"
+                                 " document.getElementById('Command1_0').textContent === 'Start'"):
+        step = float("nan")
+    before = main_thread_seconds(driver)
+    time.sleep(2)
+    idle = main_thread_seconds(driver) - before
+    return step, idle
+
+
+def first_paint(driver, url):
+    best = None
+    for _ in range(5):
+        driver.get("about:blank")
+        driver.get(url)
+        wait_for(lambda: driver.execute_script(
+            "return !!document.getElementById('T_7')"))
+        paint = wait_for(lambda: driver.execute_script(
+            "var p = performance.getEntriesByName('first-contentful-paint')[0];"
+            "return p && p.startTime"))
+        best = paint if best is None else min(best, paint)
+    return best
+
+
+def main():
+    folder = pathlib.Path(sys.argv[1])
+    native = float(subprocess.run([sys.argv[2], PLAYERS, DOLLARS, "2"], check=True,
+                                  capture_output=True, text=True).stdout)
+    page = folder / "ovali.html"
+    raw = page.read_bytes()
+    driver = chromium()
+    try:
+        with local_server(folder) as server:
+            url = server + "ovali.html"
+            rounds, seconds, frames, stop_ms = fast_run(driver, url)
+            rate = rounds / seconds
+            print(f"fast run, {PLAYERS} players, ${DOLLARS}, $1: page {rate:,.0f} rounds/s, "
+                  f"native game alone {native:,.0f} rounds/s ({100 * rate / native:.0f} %)")
+            print(f"repaints during the fast run: {frames / seconds:.1f} a second; "
+                  f"Stop taken after {stop_ms:.0f} ms")
+            step, idle = slow_step(driver, url)
+            print(f"slow Step, {PLAYERS} players: {step:.3f} s of main-thread time "
+                  f"(in 2.5 s); idle page: {idle:.3f} s in 2 s")
+            print(f"navigation to first paint from a local server: "
+                  f"{first_paint(driver, url):.0f} ms (best of 5)")
+    finally:
+        driver.quit()
+    print(f"download: ovali.html {len(raw) / 1024:.0f} kB (html, js and wasm in one), "
+          f"{len(gzip.compress(raw, 6)) / 1024:.0f} kB gzip")
+
+
+if __name__ == "__main__":
+    main()
