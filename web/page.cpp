@@ -13,7 +13,10 @@
 
 // ---- Elements. Strings cross as pointer and length.
 
-EM_JS(int, ovali_label, (const char* id), { return Ovali.label(UTF8ToString(id)); });
+EM_JS(int, ovali_group, (const char* id, const char* name),
+      { return Ovali.group(UTF8ToString(id), UTF8ToString(name)); });
+EM_JS(int, ovali_label, (const char* id, int group),
+      { return Ovali.label(UTF8ToString(id), group); });
 EM_JS(int, ovali_link, (const char* id, int index),
       { return Ovali.link(UTF8ToString(id), index); });
 EM_JS(int, ovali_field, (const char* id, int field, int focus),
@@ -164,13 +167,15 @@ Page::Page(Form1& f) : f_(f) {
     }
   }
 
-  label2_.handle = ovali_label("Label2");
-  label1_.handle = ovali_label("label1");
-  label4_.handle = ovali_label("Label4");
-  counter_.handle = ovali_label("C");
+  label2_.handle = ovali_label("Label2", -1);
+  label1_.handle = ovali_label("label1", -1);
+  label4_.handle = ovali_label("Label4", -1);
+  counter_.handle = ovali_label("C", -1);
   ovali_role(counter_.handle, "group");
   describe(counter_, std::string(kRoundName));
   line2_.handle = ovali_line();
+  board_ = ovali_group("board", "Players");
+  ladder_ = ovali_group("ladder", "Players by amount");
 }
 
 void Page::makeField(FieldView& view, const char* id, int field, Focus focus, TextBox& model,
@@ -288,7 +293,7 @@ void Page::layout() {
   ovali_stage_size(size);
   projection_ = Projection(f_.clientWidth, f_.clientHeight, size[0], size[1]);
   // Message boxes and menus grow with the picture, for the back of a room.
-  const int box = std::max(13, projection_.fontPixels(10));
+  const int box = std::max(13, projection_.fontPixels(8.25));
   const int menu = std::max(13, projection_.fontPixels(9));
   std::string families;
   for (std::string_view family : kFontFamilies) families += "\"" + std::string(family) + "\", ";
@@ -351,10 +356,10 @@ void Page::sync() {
   }
   syncCheckBox();
   syncLabels(links_, f_.Label3, "Label3");
-  syncLabels(players_, f_.P, "P");
-  syncLabels(levelCaptions_, f_.lbl2, "lbl2");
-  syncLabels(counts_, f_.T, "T");
-  syncLabels(outerCounts_, f_.TS, "TS");
+  syncLabels(players_, f_.P, "P", board_);
+  syncLabels(levelCaptions_, f_.lbl2, "lbl2", ladder_);
+  syncLabels(counts_, f_.T, "T", ladder_);
+  syncLabels(outerCounts_, f_.TS, "TS", ladder_);
   syncAccessibleNames();
   syncShapes();
   syncFocus();
@@ -375,7 +380,7 @@ void Page::syncLabel(LabelView& view, const Label& model) {
 }
 
 void Page::syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& model,
-                      const char* name) {
+                      const char* name, int group) {
   const auto extent = static_cast<std::size_t>(model.extent());
   if (views.size() < extent) views.resize(extent);
   for (std::int16_t i = 0; i < model.extent(); ++i) {
@@ -389,7 +394,7 @@ void Page::syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& 
         const std::string_view help = kLinkDescription;
         ovali_describe(view.handle, help.data(), static_cast<int>(help.size()));
       } else {
-        view.handle = ovali_label(id.c_str());
+        view.handle = ovali_label(id.c_str(), group);
         if (&views == &players_) {
           ovali_role(view.handle, "group");
           describe(view, playerName(i));

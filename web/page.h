@@ -52,8 +52,8 @@ class Page {
                  const Label& caption, void (*change)(Form1&), void (*gotFocus)(Form1&),
                  void (*keyPress)(Form1&, std::int16_t&));
   void syncLabel(LabelView& view, const Label& model);
-  void syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& model,
-                  const char* name);
+  void syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& model, const char* name,
+                  int group = -1);
   void syncField(FieldView& view);
   void syncButton(View<CommandButton>& view, const CommandButton& model);
   void syncCheckBox();
@@ -69,6 +69,8 @@ class Page {
 
   Form1& f_;
   Projection projection_;
+  int board_ = -1;   // the players, in their order
+  int ladder_ = -1;  // the rows of the level display
   bool relayout_ = true;
 
   LabelView label2_, label1_, label4_, counter_;

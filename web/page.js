@@ -101,11 +101,21 @@ var Ovali = {
     return Ovali.els.length - 1;
   },
 
-  label: function (id) {
+  // A named group of elements (the board, the ladder), placed like the stage.
+  group: function (id, name) {
+    var el = document.createElement('div');
+    el.id = id;
+    el.className = 'layer';
+    el.setAttribute('role', 'group');
+    el.setAttribute('aria-label', name);
+    return Ovali.add(el);
+  },
+
+  label: function (id, group) {
     var el = document.createElement('div');
     el.id = id;
     el.className = 'label';
-    return Ovali.add(el);
+    return Ovali.add(el, group >= 0 ? Ovali.els[group] : null);
   },
 
   link: function (id, index) {
