@@ -232,10 +232,11 @@ var Ovali = {
     if (align) s.justifyContent = align;
   },
 
+  // Moved by a transform: the inner ring moves every round, and a transform
+  // needs no new layout of the page.
   place: function (h, x, y, w, hh) {
     var s = Ovali.els[h].style;
-    s.left = x + 'px';
-    s.top = y + 'px';
+    s.transform = 'translate(' + x + 'px,' + y + 'px)';
     s.width = w + 'px';
     s.height = hh + 'px';
   },
