@@ -101,7 +101,7 @@ std::optional<Chart> distributionChart(const Distribution& d, std::int16_t units
     t.label.height = kTextHeight;
     c.ticks.push_back(t);
   }
-  c.axisTitle = {{0, kGap / 2, c.plot.left * 2, kTextHeight}, "players", Alignment::Left};
+  c.axisTitle = {{kGap, kGap / 2, c.plot.left * 2, kTextHeight}, "players", Alignment::Left};
 
   // Every amount from $0 up to the highest listed, in the report's columns.
   const float slot = c.plot.width / static_cast<float>(levels);
