@@ -25,6 +25,8 @@ class Page {
   void sync();
   // Runs the handlers of the page events that are waiting.
   void dispatch();
+  // How much larger than the design the picture is shown.
+  double scale() const { return projection_.scale(); }
 
  private:
   template <class Control>

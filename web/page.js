@@ -539,7 +539,7 @@ var Ovali = {
   // columns right-aligned. The tabs stay in the text (zero wide), so that a
   // copied row still has them.
 
-  box: function (text) {
+  box: function (text, picture) {
     var self = Ovali;
     var depth = self.boxes.length;
     var dialog = document.createElement('dialog');
@@ -583,6 +583,12 @@ var Ovali = {
     ok.addEventListener('click', function () { dialog.close(); });
     buttons.appendChild(ok);
     dialog.appendChild(title);
+    if (picture) {
+      var chart = document.createElement('div');
+      chart.className = 'picture';
+      chart.innerHTML = picture;
+      dialog.appendChild(chart);
+    }
     dialog.appendChild(message);
     dialog.appendChild(buttons);
     dialog.addEventListener('keydown', function (e) {

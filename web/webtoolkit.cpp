@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "web/chartsvg.h"
 #include "web/page.h"
 
 // The functions the game sleeps in; the build lists them for Asyncify.
@@ -13,8 +14,8 @@ EM_JS(void, ovali_yield, (),
       { return Asyncify.handleSleep(function(wakeUp) { Ovali.soon(wakeUp); }); });
 EM_JS(void, ovali_sleep_forever, (), { return Asyncify.handleSleep(function(wakeUp){}); });
 
-EM_JS(int, ovali_box, (const char* text, int size),
-      { return Ovali.box(UTF8ToString(text, size)); });
+EM_JS(int, ovali_box, (const char* text, int size, const char* picture),
+      { return Ovali.box(UTF8ToString(text, size), UTF8ToString(picture)); });
 EM_JS(int, ovali_box_open, (int depth), { return Ovali.boxOpen(depth); });
 EM_JS(void, ovali_beep, (), { Ovali.beep(); });
 EM_JS(double, ovali_seconds_since_midnight, (), { return Ovali.secondsSinceMidnight(); });
@@ -31,9 +32,16 @@ void WebToolkit::wait(double ms) {
   if (page_) page_->dispatch();
 }
 
-void WebToolkit::msgbox(std::string_view text) {
+void WebToolkit::msgbox(std::string_view text) { showBox(text, {}); }
+
+void WebToolkit::msgboxWithChart(std::string_view text, const Chart& chart) {
+  // At least its design size, larger with the picture on a large screen.
+  showBox(text, chartSvg(chart, page_ ? std::fmax(1.0, page_->scale()) : 1.0));
+}
+
+void WebToolkit::showBox(std::string_view text, const std::string& picture) {
   if (page_) page_->sync();
-  const int depth = ovali_box(text.data(), static_cast<int>(text.size()));
+  const int depth = ovali_box(text.data(), static_cast<int>(text.size()), picture.c_str());
   while (ovali_box_open(depth)) wait(-1);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "toolkit/random.h"
 #include "toolkit/toolkit.h"
 
@@ -23,6 +25,7 @@ class WebToolkit : public Toolkit {
   static constexpr double kShortestRunMs = 16;
 
   void msgbox(std::string_view text) override;
+  void msgboxWithChart(std::string_view text, const Chart& chart) override;
   void doevents() override;
   void waitevents(double seconds) override;
   void beep() override;
@@ -38,6 +41,8 @@ class WebToolkit : public Toolkit {
   void wait(double ms);
 
  private:
+  void showBox(std::string_view text, const std::string& picture);
+
   Page* page_ = nullptr;
   double lastYield_ = 0;
   double screenMs_ = 0;  // what a frame's copy and painting took lately

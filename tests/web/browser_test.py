@@ -217,6 +217,19 @@ class Page(unittest.TestCase):
             + ["step"] * 12 + ["analyze"], check=True, capture_output=True).stdout
         self.assertEqual(page.encode(), native.replace(b"\r", b"\n"))
         self.assertIn("after ", page)
+        # Above the text, the chart: an image to a screen reader, one bar per listed amount.
+        chart = self.js("var svg = document.querySelector('dialog[open] svg');"
+                        "return svg && [svg.getAttribute('role'), svg.getAttribute('aria-label'),"
+                        " svg.querySelector('text:last-of-type').textContent]")
+        self.assertEqual(chart, ["img", "Chart of the averages and the theoretical counts",
+                                 "Ovali."])
+        self.keys(Keys.ENTER)
+        self.no_box()
+        self.el("Command1_2").click()
+        self.el("Command1_4").click()
+        self.box()
+        self.assertIsNotNone(self.js("return document.querySelector('dialog[open] svg')"),
+                             "after a reset the curve shows")
 
     def test_exit_ends_the_game(self):
         self.el("mnuFile").click()
