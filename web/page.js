@@ -139,9 +139,7 @@ var Ovali = {
     el.autocomplete = 'off';
     el.spellcheck = false;
     el.setAttribute('inputmode', 'decimal');
-    el.addEventListener('focus', function () {
-      if (!self.programFocus) self.push([self.FOCUS, focus, 0, 0]);
-    });
+    el.addEventListener('focus', function (e) { self.userFocus(e, focus); });
     el.addEventListener('input', function () {
       self.push([self.EDIT, field, 0, 0]);
     });
@@ -171,9 +169,7 @@ var Ovali = {
     el.addEventListener('click', function () {
       self.push([self.CLICK, index, 0, 0]);
     });
-    el.addEventListener('focus', function () {
-      if (!self.programFocus) self.push([self.FOCUS, focus, 0, 0]);
-    });
+    el.addEventListener('focus', function (e) { self.userFocus(e, focus); });
     return self.add(el);
   },
 
@@ -190,9 +186,7 @@ var Ovali = {
     input.addEventListener('change', function () {
       self.push([self.FAST, input.checked ? 1 : 0, 0, 0]);
     });
-    input.addEventListener('focus', function () {
-      if (!self.programFocus) self.push([self.FOCUS, focus, 0, 0]);
-    });
+    input.addEventListener('focus', function (e) { self.userFocus(e, focus); });
     return self.add(box);
   },
 
@@ -208,6 +202,14 @@ var Ovali = {
     var el = document.createElementNS('http://www.w3.org/2000/svg', 'line');
     el.setAttribute('stroke', 'currentColor');
     return Ovali.add(el, Ovali.svg);
+  },
+
+  // Only the user's own moves are a new focus for the game: not the program's,
+  // nor the focus coming back from a closed message box.
+  userFocus: function (e, focus) {
+    var from = e.relatedTarget;
+    if (Ovali.programFocus || (from && from.closest && from.closest('dialog'))) return;
+    Ovali.push([Ovali.FOCUS, focus, 0, 0]);
   },
 
   // The input inside a check box's label, or the element itself.
