@@ -218,10 +218,14 @@ var Ovali = {
     return el.tagName === 'LABEL' ? el.firstChild : el;
   },
 
+  // A caption changes many times a second in a fast run: its text node is
+  // kept and only its value replaced.
   text: function (h, text) {
     var el = Ovali.els[h];
     if (el.tagName === 'LABEL') el = el.lastChild;
-    el.textContent = text;
+    var node = el.firstChild;
+    if (node && node.nodeType === 3 && !node.nextSibling) node.nodeValue = text;
+    else el.textContent = text;
   },
 
   look: function (h, px, bold, italic, underline, color, align) {

@@ -46,6 +46,7 @@ void WebToolkit::showBox(std::string_view text, const std::string& picture) {
 }
 
 void WebToolkit::doevents() {
+  if (++passes_ % kPassesPerLook != 0) return;
   const double now = emscripten_get_now();
   if (now - lastYield_ < std::fmax(kShortestRunMs, kFramePeriodMs - screenMs_)) return;
   if (page_) page_->sync();
