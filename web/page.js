@@ -143,6 +143,8 @@ var Ovali = {
     el.addEventListener('input', function () {
       self.push([self.EDIT, field, 0, 0]);
     });
+    // Of the typed keys only Enter means something to the game, which
+    // swallows it; every other key reaches the field as it is.
     el.addEventListener('keydown', function (e) {
       if ((e.key === 'Enter' || e.keyCode === 13) && !e.isComposing) {
         e.preventDefault();
