@@ -119,15 +119,26 @@ def first_paint(driver, url):
 
 def main():
     folder = pathlib.Path(sys.argv[1])
-    native = float(subprocess.run([sys.argv[2], PLAYERS, DOLLARS, "2"], check=True,
-                                  capture_output=True, text=True).stdout)
+    def native_rate():
+        return float(subprocess.run([sys.argv[2], PLAYERS, DOLLARS, "2"], check=True,
+                                    capture_output=True, text=True).stdout)
+
     page = folder / "ovali.html"
     raw = page.read_bytes()
     driver = chromium()
     try:
         with local_server(folder) as server:
             url = server + "ovali.html"
-            rounds, seconds, frames, stop_ms = fast_run(driver, url)
+            # Best of two for each, taken in turns, so that a burst of other
+            # work on the machine does not decide the comparison.
+            native = 0
+            best = None
+            for _ in range(2):
+                native = max(native, native_rate())
+                run = fast_run(driver, url)
+                if best is None or run[0] / run[1] > best[0] / best[1]:
+                    best = run
+            rounds, seconds, frames, stop_ms = best
             rate = rounds / seconds
             print(f"fast run, {PLAYERS} players, ${DOLLARS}, $1: page {rate:,.0f} rounds/s, "
                   f"native game alone {native:,.0f} rounds/s ({100 * rate / native:.0f} %)")
