@@ -118,7 +118,7 @@ void resetgame(Form1& f) {
 
   for (int i = 0; i <= 7; ++i) {
     if (Label* row = f.lbl2.find(static_cast<std::int16_t>(i))) {
-      row->caption = "$" + decimal(static_cast<std::int64_t>(i) * g.units);
+      row->caption = dollarCaption(static_cast<std::int64_t>(i) * g.units);
     }
   }
   checklevels(f);

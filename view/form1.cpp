@@ -143,7 +143,7 @@ void Form_Load(Form1& f) {
     f.Line1(i).visible = true;
 
     f.lbl2.load(i);
-    f.lbl2(i).caption = "$" + decimal(i);
+    f.lbl2(i).caption = dollarCaption(i);
     f.lbl2(i).top = f.lbl2(i - 1).top - 700;
     f.lbl2(i).visible = true;
   }
