@@ -101,7 +101,9 @@ void resetgame(Form1& f) {
       if (Label* player = f.P.find(static_cast<std::int16_t>(member))) player->forecolor = colour;
     }
   }
-  for (int i = 0; i < n; ++i) f.P(static_cast<std::int16_t>(i)).caption = "0";
+  // decimal(0) rather than "0": GCC 12 takes a one-character literal assigned
+  // here for an overlapping copy (-Wrestrict).
+  for (int i = 0; i < n; ++i) f.P(static_cast<std::int16_t>(i)).caption = decimal(0);
 
   int todeal = g.ndollars;
   if (g.alltoone != kFalse) {
@@ -124,7 +126,7 @@ void resetgame(Form1& f) {
   checklevels(f);
 
   g.sumlevels.fill(0);
-  f.C.caption = "0";
+  f.C.caption = decimal(0);
   g.ready = kTrue;
 
   for (int i = 0; i < n; ++i) setVisible(f.P, i, true);
