@@ -103,11 +103,13 @@ void resetgame(Form1& f) {
   }
   // decimal(0) rather than "0": GCC 12 takes a one-character literal assigned
   // here for an overlapping copy (-Wrestrict).
-  for (int i = 0; i < n; ++i) f.P(static_cast<std::int16_t>(i)).caption = decimal(0);
+  for (int i = 0; i < n; ++i) {
+    if (Label* player = f.P.find(static_cast<std::int16_t>(i))) player->caption = decimal(0);
+  }
 
   int todeal = g.ndollars;
   if (g.alltoone != kFalse) {
-    if (n > 0) f.P(0).caption = decimal(g.ndollars);
+    if (Label* first = f.P.find(0); first != nullptr && n > 0) first->caption = decimal(g.ndollars);
     todeal = 0;
   }
 
