@@ -1,22 +1,14 @@
 #include "qt/mainwindow.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <QFontMetrics>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPushButton>
-#include <QStaticText>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -26,18 +18,13 @@
 #include "commands/options.h"
 #include "commands/runcontrols.h"
 #include "help/help.h"
+#include "qt/accessibility.h"
 #include "qt/qttoolkit.h"
+#include "view/look.h"
 
 namespace ovali {
 
 namespace {
-
-// "MS Sans Serif" is rare outside its home desktop; the metric-compatible
-// families that follow keep the captions close to their designed widths.
-const QStringList kFamilies{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                            QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
-
-const QColor kRungColor(64, 64, 64);
 
 QString qs(const std::string& s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -49,14 +36,6 @@ QString indexedName(const char* name, std::int16_t index) {
 
 bool sameRect(const Rect& a, const Rect& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-}
-
-bool sameCircle(const Circle& a, const Circle& b) {
-  return sameRect(a, b) && a.fillcolor == b.fillcolor && a.visible == b.visible;
-}
-
-bool sameLine(const Line& a, const Line& b) {
-  return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.visible == b.visible;
 }
 
 Qt::Alignment qtAlignment(Alignment a) {
@@ -96,20 +75,6 @@ QRect fitted(QRect box, QSizeF text, Alignment alignment) {
   return box;
 }
 
-// Screen readers hear of a caption that changed under a fixed name.
-void describe(QWidget* widget, const QString& description) {
-  widget->setAccessibleDescription(description);
-  QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
-  QAccessible::updateAccessibility(&event);
-}
-
-void rename(QWidget* widget, const QString& name) {
-  if (widget->accessibleName() == name) return;
-  widget->setAccessibleName(name);
-  QAccessibleEvent event(widget, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&event);
-}
-
 std::optional<std::int16_t> characterCode(const QKeyEvent& key) {
   if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return 13;
   if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return std::nullopt;
@@ -122,209 +87,8 @@ std::optional<std::int16_t> characterCode(const QKeyEvent& key) {
 
 // ---------------------------------------------------------------------------
 
-// A fast run changes most captions every frame, but among a few hundred
-// short numbers: laid out once and kept, they are drawn without shaping the
-// text again, which is most of a label's painting.
-namespace {
-
-QHash<QString, QStaticText>& layoutCache() {
-  static QHash<QString, QStaticText> cache;
-  // The layouts hold fonts, which must go before the application does.
-  [[maybe_unused]] static const bool cleared = [] {
-    qAddPostRoutine([] { layoutCache().clear(); });
-    return true;
-  }();
-  return cache;
-}
-
-}  // namespace
-
-const QStaticText& CaptionLabel::laidOut() const {
-  QHash<QString, QStaticText>& cache = layoutCache();
-  if (fontKey_.isEmpty()) fontKey_ = font().key() + QChar(0x1f);
-  const QString key = fontKey_ + text();
-  auto it = cache.find(key);
-  if (it == cache.end()) {
-    if (cache.size() >= 4096) cache.clear();
-    QStaticText glyphs(text());
-    glyphs.setTextFormat(Qt::PlainText);
-    glyphs.prepare(QTransform(), font());
-    it = cache.insert(key, glyphs);
-  }
-  return *it;
-}
-
-QSizeF CaptionLabel::captionSize() const { return laidOut().size(); }
-
-void CaptionLabel::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::FontChange) fontKey_.clear();
-  QLabel::changeEvent(event);
-}
-
-void CaptionLabel::paintEvent(QPaintEvent* event) {
-  if (font().underline()) {
-    QLabel::paintEvent(event);  // the links: Qt draws the underline
-    return;
-  }
-  const QStaticText& glyphs = laidOut();
-  const qreal free = width() - glyphs.size().width();
-  qreal x = 0;
-  if (alignment() & Qt::AlignRight) x = free;
-  if (alignment() & Qt::AlignHCenter) x = free / 2;
-  QPainter painter(this);
-  painter.setFont(font());
-  painter.setPen(palette().color(QPalette::WindowText));
-  painter.drawStaticText(QPointF(x, 0), glyphs);
-}
-
-void CaptionLabel::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton;
-  QLabel::mousePressEvent(event);
-}
-
-void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click =
-      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-  pressed_ = false;
-  QLabel::mouseReleaseEvent(event);
-  if (click) emit clicked();
-}
-
-namespace {
-
-// The help links are labels to the eye; to a screen reader they are links
-// that can be followed, as a mouse click follows them.
-class LinkAccessible : public QAccessibleWidget {
- public:
-  explicit LinkAccessible(CaptionLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
-
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
-    return QAccessibleWidget::text(t);
-  }
-  QStringList actionNames() const override { return {pressAction()}; }
-  void doAction(const QString& action) override {
-    if (action == pressAction()) emit static_cast<CaptionLabel*>(widget())->clicked();
-  }
-};
-
-QAccessibleInterface* linkAccessible(const QString&, QObject* object) {
-  auto* label = qobject_cast<CaptionLabel*>(object);
-  if (label && label->isLink()) return new LinkAccessible(label);
-  return nullptr;
-}
-
-// The marker discs, drawn over the labels: a count that has grown to two or
-// three digits would otherwise hide the marker that stands beside it.
-class MarkerLayer : public QWidget {
- public:
-  explicit MarkerLayer(Board* board) : QWidget(board), board_(board) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-  }
-
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    QPainter painter(this);
-    board_->paintMarkers(painter, event->rect());
-  }
-
- private:
-  Board* board_;
-};
-
-}  // namespace
-
-// ---------------------------------------------------------------------------
-
-Board::Board(double designWidthTwips, double designHeightTwips, QWidget* parent)
-    : QWidget(parent), designWidth_(designWidthTwips), designHeight_(designHeightTwips) {
-  setObjectName(QStringLiteral("Form1"));
-  setAccessibleName(QStringLiteral("Board"));
-  setAttribute(Qt::WA_OpaquePaintEvent);
-  markers_ = new MarkerLayer(this);
-}
-
-void Board::raiseMarkers() { markers_->raise(); }
-
-QSize Board::sizeHint() const {
-  return {static_cast<int>(std::lround(designWidth_ / Projection::kTwipsPerPixel)),
-          static_cast<int>(std::lround(designHeight_ / Projection::kTwipsPerPixel))};
-}
-
-void Board::setShapes(const std::vector<Circle>& circles, const std::vector<Line>& lines) {
-  const bool same = circles.size() == circles_.size() && lines.size() == lines_.size() &&
-                    std::equal(circles.begin(), circles.end(), circles_.begin(), sameCircle) &&
-                    std::equal(lines.begin(), lines.end(), lines_.begin(), sameLine);
-  if (same) return;
-  if (lines.size() != lines_.size() ||
-      !std::equal(lines.begin(), lines.end(), lines_.begin(), sameLine)) {
-    update();
-  }
-  circles_ = circles;
-  lines_ = lines;
-  markers_->update();
-}
-
-void Board::setBackground(const QColor& color) {
-  if (color == background_) return;
-  background_ = color;
-  update();
-}
-
-void Board::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  markers_->setGeometry(rect());
-  const Projection next(designWidth_, designHeight_, width(), height());
-  if (next == projection_) return;
-  projection_ = next;
-  update();
-  emit projectionChanged();
-}
-
-void Board::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  // A fast run repaints the changed captions only: keep the work to them.
-  const QRect dirty = event->rect();
-  painter.fillRect(dirty, background_);
-  painter.setRenderHint(QPainter::Antialiasing);
-
-  QPen rung(kRungColor);
-  rung.setWidthF(std::max(1.0, projection_.scale()));
-  rung.setCapStyle(Qt::FlatCap);
-  painter.setPen(rung);
-  for (const Line& line : lines_) {
-    if (!line.visible) continue;
-    const QPointF a = projection_.point(line.x1, line.y1);
-    const QPointF b = projection_.point(line.x2, line.y2);
-    const double pad = rung.widthF() + 1;
-    if (!QRectF(a, b).normalized().adjusted(-pad, -pad, pad, pad).intersects(dirty)) continue;
-    painter.drawLine(a, b);
-  }
-}
-
-void Board::paintMarkers(QPainter& painter, const QRect& dirty) const {
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(Qt::NoPen);
-  for (const Circle& circle : circles_) {
-    if (!circle.visible) continue;
-    // A circle in a box that is not square keeps the smaller side as its
-    // diameter, centred in the box.
-    const QRectF box = projection_.rectF(circle.left, circle.top, circle.width, circle.height);
-    if (!box.adjusted(-1, -1, 1, 1).intersects(dirty)) continue;
-    const double d = std::min(box.width(), box.height());
-    painter.setBrush(QColor(circle.fillcolor.r, circle.fillcolor.g, circle.fillcolor.b));
-    painter.drawEllipse(QRectF(box.center().x() - d / 2, box.center().y() - d / 2, d, d));
-  }
-}
-
-// ---------------------------------------------------------------------------
-
 MainWindow::MainWindow(Form1& f, QtToolkit* toolkit) : f_(f), toolkit_(toolkit) {
-  [[maybe_unused]] static const bool linksInstalled = [] {
-    QAccessible::installFactory(linkAccessible);
-    return true;
-  }();
+  installLinkAccessibility();
   setObjectName(QStringLiteral("MainWindow"));
   board_ = new Board(f_.clientWidth, f_.clientHeight, this);
   setCentralWidget(board_);
@@ -342,7 +106,7 @@ MainWindow::MainWindow(Form1& f, QtToolkit* toolkit) : f_(f), toolkit_(toolkit) 
   label1_.widget = makeLabel("label1", -1);
   label4_.widget = makeLabel("Label4", -1);
   counter_.widget = makeLabel("C", -1);
-  counter_.widget->setAccessibleName(QStringLiteral("Round"));
+  counter_.widget->setAccessibleName(qs(std::string(kRoundName)));
   counter_.described = true;
 
   makeField(txtNB_, "txtNB", f_.txtNB, txtNB_Change)->setAccessibleName(qs(f_.Label2.caption));
@@ -606,7 +370,14 @@ void MainWindow::frameTook(qint64 nanoseconds) {
 
 QFont MainWindow::font(const Font& model) const {
   QFont q;
-  q.setFamilies(kFamilies);
+  static const QStringList families = [] {
+    QStringList list;
+    for (std::string_view family : kFontFamilies) {
+      list << QString::fromLatin1(family.data(), static_cast<qsizetype>(family.size()));
+    }
+    return list;
+  }();
+  q.setFamilies(families);
   q.setStyleHint(QFont::SansSerif);
   q.setPixelSize(board_->projection().fontPixels(model.points));
   q.setBold(model.bold);
@@ -684,7 +455,8 @@ void MainWindow::syncLabel(LabelView& view, const Label& model) {
     relayout = true;
   }
   if (relayout || !sameRect(model, view.shown)) {
-    const QRect box = board_->projection().rect(model.left, model.top, model.width, model.height);
+    const QRect box =
+        toQt(board_->projection().rect(model.left, model.top, model.width, model.height));
     w->setGeometry(fitted(box, w->captionSize(), model.alignment));
   }
   if (fresh || model.visible != view.shown.visible) w->setVisible(model.visible);
@@ -704,12 +476,11 @@ void MainWindow::syncLabels(std::vector<LabelView>& views, const ControlArray<La
       view.widget = makeLabel(name, i, &views == &links_);
       if (&views == &links_) {
         view.widget->setCursor(Qt::PointingHandCursor);
-        view.widget->setAccessibleDescription(QStringLiteral("Help link"));
+        view.widget->setAccessibleDescription(qs(std::string(kLinkDescription)));
         connect(view.widget, &CaptionLabel::clicked, this,
                 [this, i] { handle([&] { Label3_Click(f_, i); }); });
       } else if (&views == &players_) {
-        view.widget->setAccessibleName(
-            QStringLiteral("Player %1, %2 ring").arg(i).arg(i % 2 ? "inner" : "outer"));
+        view.widget->setAccessibleName(qs(playerName(i)));
         view.described = true;
       } else if (&views == &counts_ || &views == &outerCounts_) {
         view.described = true;  // named after its row by syncAccessibleNames
@@ -720,25 +491,11 @@ void MainWindow::syncLabels(std::vector<LabelView>& views, const ControlArray<La
 }
 
 void MainWindow::syncAccessibleNames() {
-  // A count is read as the players at its row's amount; while the outer
-  // ring is counted apart, the red column holds the inner ring only.
   for (std::size_t i = 0; i < counts_.size(); ++i) {
-    const auto index = static_cast<std::int16_t>(i);
-    const Label* row = f_.lbl2.find(index);
-    const QString amount = row ? qs(row->caption) : QStringLiteral("$%1").arg(i);
-    const Label* outer = f_.TS.find(index);
-    const bool apart = outer && outer->visible;
-    if (QWidget* w = counts_[i].widget) {
-      const QString name =
-          (apart ? QStringLiteral("Inner-ring players with ") : QStringLiteral("Players with ")) +
-          amount;
-      rename(w, name);
-    }
+    const auto row = static_cast<std::int16_t>(i);
+    if (QWidget* w = counts_[i].widget) rename(w, qs(countName(f_, row, false)));
     if (i < outerCounts_.size()) {
-      if (QWidget* w = outerCounts_[i].widget) {
-        const QString name = QStringLiteral("Outer-ring players with ") + amount;
-        rename(w, name);
-      }
+      if (QWidget* w = outerCounts_[i].widget) rename(w, qs(countName(f_, row, true)));
     }
   }
 }
@@ -769,7 +526,8 @@ void MainWindow::syncField(TextView& view, const TextBox& model) {
     relayout = true;
   }
   if (relayout || !sameRect(model, view.shown)) {
-    w->setGeometry(board_->projection().rect(model.left, model.top, model.width, model.height));
+    w->setGeometry(
+        toQt(board_->projection().rect(model.left, model.top, model.width, model.height)));
   }
   if (fresh || model.enabled != view.shown.enabled) w->setEnabled(model.enabled);
   view.shown = model;
@@ -783,7 +541,8 @@ void MainWindow::syncButton(ButtonView& view, const CommandButton& model) {
   if (fresh || model.caption != view.shown.caption) w->setText(qs(model.caption));
   if (fresh || relayout || !(model.font == view.shown.font)) w->setFont(font(model.font));
   if (fresh || relayout || !sameRect(model, view.shown)) {
-    w->setGeometry(board_->projection().rect(model.left, model.top, model.width, model.height));
+    w->setGeometry(
+        toQt(board_->projection().rect(model.left, model.top, model.width, model.height)));
   }
   if (fresh || model.enabled != view.shown.enabled) w->setEnabled(model.enabled);
   if (fresh || model.visible != view.shown.visible) w->setVisible(model.visible);
@@ -798,7 +557,8 @@ void MainWindow::syncCheckBox() {
   if (fresh || model.caption != fastShown_.caption) fast_->setText(qs(model.caption));
   if (fresh || relayout || !(model.font == fastShown_.font)) fast_->setFont(font(model.font));
   if (fresh || relayout || !sameRect(model, fastShown_)) {
-    fast_->setGeometry(board_->projection().rect(model.left, model.top, model.width, model.height));
+    fast_->setGeometry(
+        toQt(board_->projection().rect(model.left, model.top, model.width, model.height)));
   }
   if (fast_->isChecked() != (model.value != 0)) fast_->setChecked(model.value != 0);
   if (fresh || model.enabled != fastShown_.enabled) fast_->setEnabled(model.enabled);

@@ -1,19 +1,17 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
-#include <QWidget>
-#include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
-#include "qt/projection.h"
+#include "qt/board.h"
+#include "qt/captionlabel.h"
 #include "view/form1.h"
 
 class QAction;
-class QStaticText;
 class QCheckBox;
 class QLineEdit;
 class QMenu;
@@ -22,75 +20,6 @@ class QPushButton;
 namespace ovali {
 
 class QtToolkit;
-
-// A label of the window: transparent on the white. The help links report
-// their clicks.
-class CaptionLabel : public QLabel {
-  Q_OBJECT
-
- public:
-  // A help link is clickable, and a link to screen readers; which it is
-  // must be known before a screen reader first asks.
-  CaptionLabel(bool link, QWidget* parent) : QLabel(parent), link_(link) {}
-
-  // The caption's size as painted, from the shared layout cache.
-  QSizeF captionSize() const;
-
-  bool isLink() const { return link_; }
-
- signals:
-  void clicked();
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
-  void changeEvent(QEvent* event) override;
-
- private:
-  const QStaticText& laidOut() const;
-
-  bool pressed_ = false;
-  const bool link_;
-  mutable QString fontKey_;
-};
-
-// The client area: the white background with the circles and the rungs,
-// painted as vectors so that they stay sharp at every scale. The controls
-// are its children.
-class Board : public QWidget {
-  Q_OBJECT
-
- public:
-  Board(double designWidthTwips, double designHeightTwips, QWidget* parent = nullptr);
-
-  // What the board paints, in twips; repaints only when it differs.
-  void setShapes(const std::vector<Circle>& circles, const std::vector<Line>& lines);
-  void setBackground(const QColor& color);
-
-  const Projection& projection() const { return projection_; }
-  QSize sizeHint() const override;
-
-  // Keeps the markers above every control made after them.
-  void raiseMarkers();
-  void paintMarkers(QPainter& painter, const QRect& dirty) const;
-
- signals:
-  void projectionChanged();
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
- private:
-  double designWidth_;
-  double designHeight_;
-  Projection projection_;
-  QColor background_{Qt::white};
-  QWidget* markers_;
-  std::vector<Circle> circles_;
-  std::vector<Line> lines_;
-};
 
 // The game's window made of real widgets. It copies the model into the
 // widgets (only what changed, at most once per screen frame) and turns widget

@@ -20,6 +20,8 @@
 #include <cmath>
 #include <memory>
 
+#include "qt/chartview.h"
+
 namespace ovali {
 
 namespace {
@@ -36,7 +38,7 @@ QString MessageDialog::displayText(std::string_view text) {
   return s;
 }
 
-MessageDialog::MessageDialog(QWidget* parent, std::string_view text)
+MessageDialog::MessageDialog(QWidget* parent, std::string_view text, const Chart* chart)
     : QDialog(parent), text_(displayText(text)) {
   setWindowTitle(QStringLiteral("ovali"));
   setModal(true);
@@ -104,6 +106,10 @@ MessageDialog::MessageDialog(QWidget* parent, std::string_view text)
   if (const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen()) {
     maxHeight = screen->availableGeometry().height() * 3 / 4;
   }
+  if (chart) {
+    chart_ = new ChartView(this, *chart);
+    maxHeight = std::max(maxHeight - chart_->height(), 4 * fm.height());
+  }
   const int height = static_cast<int>(std::ceil(measure->size().height()));
   view_->setFixedWidth(static_cast<int>(std::ceil(width)));
   view_->setFixedHeight(std::min(height + 2, maxHeight));
@@ -120,6 +126,7 @@ MessageDialog::MessageDialog(QWidget* parent, std::string_view text)
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
   auto* layout = new QVBoxLayout(this);
+  if (chart_) layout->addWidget(chart_, 0, Qt::AlignHCenter);
   layout->addWidget(view_);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -15,10 +15,16 @@
 
 namespace ovali {
 
-void QtToolkit::msgbox(std::string_view text) {
+void QtToolkit::msgbox(std::string_view text) { showBox(text, nullptr); }
+
+void QtToolkit::msgboxWithChart(std::string_view text, const Chart& chart) {
+  showBox(text, &chart);
+}
+
+void QtToolkit::showBox(std::string_view text, const Chart* chart) {
   // The box holds the game until it closes: show the window as it stands.
   if (window_) window_->sync();
-  MessageDialog box(window_, text);
+  MessageDialog box(window_, text, chart);
   box.exec();
   if (window_) window_->requestSync();
 }

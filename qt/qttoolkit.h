@@ -23,6 +23,7 @@ class QtToolkit : public Toolkit {
   static constexpr qint64 kPassIntervalNs = 1'000'000;
 
   void msgbox(std::string_view text) override;
+  void msgboxWithChart(std::string_view text, const Chart& chart) override;
   void doevents() override;
   void waitevents(double seconds) override;
   void beep() override;
@@ -32,6 +33,8 @@ class QtToolkit : public Toolkit {
   [[noreturn]] void end() override;
 
  private:
+  void showBox(std::string_view text, const Chart* chart);
+
   MainWindow* window_ = nullptr;
   QElapsedTimer lastPass_;
   Random random_;

@@ -5,7 +5,10 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <optional>
 
+#include "stats/chart.h"
+#include "stats/distribution.h"
 #include "toolkit/text.h"
 
 namespace ovali {
@@ -17,10 +20,6 @@ namespace {
 // 0x3767A49D.
 constexpr double kEpsilon = 0.001;
 constexpr float kScaled = 1.3807e-5f;
-// Levels whose predicted count is at most this are left out of the report.
-constexpr float kThreshold = 0.1f;
-constexpr int kHighestListed = 10;
-constexpr int kLastSum = 100;
 
 constexpr char kCr = '\r';
 constexpr char kTab = '\t';
@@ -33,11 +32,6 @@ void keepSingle(double value, float& target) {
     target = static_cast<float>(value);
   }
 }
-
-struct Distribution {
-  std::array<float, kLastSum + 1> average{};
-  std::array<float, kLastSum + 1> theory{};
-};
 
 // The exponential distribution for N players holding D / u quanta, taken
 // through the temperature so that it rounds the way the report always has.
@@ -97,9 +91,9 @@ std::string report(const GameState& g, const Distribution& d) {
   text += "Ovali.";
   text += {kCr, kCr};
   for (int i = kHighestListed; i >= 0; --i) {
+    if (!listed(d, i)) continue;
     const auto at = static_cast<std::size_t>(i);
-    if (!(d.theory[at] > kThreshold)) continue;
-    text += dollarCaption(static_cast<std::int64_t>(i) * g.units);
+    text += amount(i, g.units);
     text += kTab;
     text += fmtnum(d.average[at], 1, 6);
     text += kTab;
@@ -173,7 +167,11 @@ void analyze(Form1& f) {
   Distribution d;
   theoretical(g, d);
   averages(g, d);
-  f.tk.msgbox(report(g, d));
+  if (const std::optional<Chart> chart = distributionChart(d, g.units)) {
+    f.tk.msgboxWithChart(report(g, d), *chart);
+  } else {
+    f.tk.msgbox(report(g, d));
+  }
 }
 
 }  // namespace ovali

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -261,6 +262,122 @@ TEST(Analysis, StatesTheInputCheckShouldPreventStillGiveAReport) {
     const std::string report = onlyReport(s);
     EXPECT_EQ(rowsOf(report), row.rows);
     EXPECT_EQ(lastLine(report), "after 0 exchanges");
+  }
+}
+
+TEST(Analysis, ChartDrawsTheRowsOfTheReport) {
+  struct Row {
+    const char* name;
+    std::int16_t players, dollars, units;
+    std::int64_t nsamples;
+    std::vector<std::int64_t> sums;  // from level 0 up
+    std::vector<std::string> amounts, ticks;
+  } table[] = {
+      {"straight after a reset: empty bars under the curve",
+       30,
+       30,
+       1,
+       0,
+       {},
+       {"$0", "$1", "$2", "$3", "$4", "$5", "$6", "$7"},
+       {"0", "5", "10", "15"}},
+      {"after 120 exchanges: bars follow the averages",
+       30,
+       30,
+       1,
+       120,
+       {1500, 1090, 606, 234, 170},
+       {"$0", "$1", "$2", "$3", "$4", "$5", "$6", "$7"},
+       {"0", "5", "10", "15"}},
+      {"an average above the curve raises the scale",
+       30,
+       30,
+       1,
+       10,
+       {162, 80},
+       {"$0", "$1", "$2", "$3", "$4", "$5", "$6", "$7"},
+       {"0", "5", "10", "15", "20"}},
+      {"200 players, $400 in $2 trades: amounts in dollars",
+       200,
+       400,
+       2,
+       4,
+       {380, 210},
+       {"$0", "$2", "$4", "$6", "$8", "$10", "$12", "$14", "$16", "$18"},
+       {"0", "20", "40", "60", "80", "100"}},
+      {"2 players, $1: a scale below one",
+       2,
+       1,
+       1,
+       0,
+       {},
+       {"$0", "$1", "$2"},
+       {"0.0", "0.5", "1.0", "1.5"}},
+  };
+  for (const Row& row : table) {
+    SCOPED_TRACE(row.name);
+    Started s;
+    setGame(s.f, row.players, row.dollars, row.units);
+    GameState& g = s.f.game;
+    g.nsamples = row.nsamples;
+    g.maxlevel = static_cast<std::int16_t>(row.sums.size());
+    std::copy(row.sums.begin(), row.sums.end(), g.sumlevels.begin());
+    const std::vector<std::string> report = rowsOf(onlyReport(s));
+    ASSERT_TRUE(s.tk.chart.has_value());
+    const Chart& c = *s.tk.chart;
+
+    // The report's own rows, read back from the chart, lowest amount first.
+    std::vector<std::string> amounts, drawnRows;
+    double highest = 0;
+    ASSERT_EQ(c.bars.size(), c.line.size());
+    const float base = c.plot.top + c.plot.height;
+    const auto heightOf = [&](double value) { return value / c.top * c.plot.height; };
+    for (std::size_t i = 0; i < c.bars.size(); ++i) {
+      const ChartBar& bar = c.bars[i];
+      const ChartPoint& point = c.line[i];
+      amounts.push_back(bar.label.text);
+      drawnRows.insert(drawnRows.begin(), bar.label.text + "\t" +
+                                              fmtnum(static_cast<float>(bar.value), 1, 6) + "\t" +
+                                              fmtnum(static_cast<float>(point.value), 1, 6) + "\t");
+      highest = std::max({highest, bar.value, point.value});
+      EXPECT_NEAR(bar.box.top + bar.box.height, base, 0.5);
+      EXPECT_NEAR(bar.box.height, heightOf(bar.value), 0.5);
+      EXPECT_NEAR(base - point.y, heightOf(point.value), 0.5);
+      EXPECT_NEAR(point.x, bar.box.left + bar.box.width / 2, 0.5);
+      if (row.nsamples == 0) {
+        EXPECT_EQ(bar.box.height, 0);
+      }
+    }
+    EXPECT_EQ(amounts, row.amounts);
+    EXPECT_EQ(drawnRows, report);
+
+    std::vector<std::string> ticks;
+    for (const ChartTick& t : c.ticks) {
+      ticks.push_back(t.label.text);
+      EXPECT_NEAR(base - t.y, heightOf(t.value), 0.5);
+    }
+    EXPECT_EQ(ticks, row.ticks);
+    ASSERT_GE(c.ticks.size(), 2u);
+    const double step = c.ticks[1].value;
+    EXPECT_DOUBLE_EQ(c.ticks.back().value, c.top);
+    EXPECT_GE(c.top, highest);
+    EXPECT_LT(c.top - step, highest) << "the scale should end at the first tick over the top";
+  }
+}
+
+TEST(Analysis, NoChartWithoutRows) {
+  struct Row {
+    const char* name;
+    std::int16_t players;
+    Flag ready;
+  } table[] = {{"the refusal", 30, kFalse}, {"no players, no rows", 0, kTrue}};
+  for (const Row& row : table) {
+    SCOPED_TRACE(row.name);
+    Started s;
+    setGame(s.f, row.players, 30, 1);
+    s.f.game.ready = row.ready;
+    onlyReport(s);
+    EXPECT_FALSE(s.tk.chart.has_value());
   }
 }
 

@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -22,6 +23,7 @@ struct ProgramEnded {};
 class FakeToolkit : public Toolkit {
  public:
   std::vector<std::string> messages;
+  std::optional<Chart> chart;  // drawn above the last message, if any
   int beeps = 0;
   int eventPasses = 0;       // doevents and waitevents calls so far
   double clock = 0;          // seconds since midnight
@@ -48,10 +50,8 @@ class FakeToolkit : public Toolkit {
   // Random numbers drawn once the script runs out.
   void seed(unsigned s) { generator_.seed(s); }
 
-  void msgbox(std::string_view text) override {
-    messages.emplace_back(text);
-    if (onMessage) onMessage(messages.back());
-  }
+  void msgboxWithChart(std::string_view text, const Chart& drawn) override { record(text, drawn); }
+  void msgbox(std::string_view text) override { record(text, std::nullopt); }
 
   void doevents() override { pass(); }
 
@@ -82,6 +82,12 @@ class FakeToolkit : public Toolkit {
   [[noreturn]] void end() override { throw ProgramEnded{}; }
 
  private:
+  void record(std::string_view text, std::optional<Chart> drawn) {
+    chart = std::move(drawn);
+    messages.emplace_back(text);
+    if (onMessage) onMessage(messages.back());
+  }
+
   void pass() {
     ++eventPasses;
     if (onPass) onPass();

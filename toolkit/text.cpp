@@ -1,5 +1,6 @@
 #include "toolkit/text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -250,6 +251,36 @@ std::string dollarCaption(std::int64_t amount) {
 ShortestDigits shortestDigits(float value) { return shortest(value); }
 
 ShortestDigits shortestDigits(double value) { return shortest(value); }
+
+std::string fixedDecimal(double value, int decimals) {
+  if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
+  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  char buffer[400];  // the longest double in fixed notation has 309 digits before the point
+  decimals = std::clamp(decimals, 0, 60);
+#if defined(__cpp_lib_to_chars)
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  if (ec != std::errc()) return {};
+  return std::string(buffer, end);
+#else
+  const int length = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+  if (length < 0 || static_cast<std::size_t>(length) >= sizeof buffer) return {};
+  // Whatever the locale writes between the whole digits and the decimals
+  // becomes a point.
+  std::string text;
+  bool pointWritten = false;
+  for (int i = 0; i < length; ++i) {
+    const char c = buffer[i];
+    if (isDigit(c) || (i == 0 && c == '-')) {
+      text += c;
+    } else if (!pointWritten) {
+      text += '.';
+      pointWritten = true;
+    }
+  }
+  return text;
+#endif
+}
 
 std::string plainDecimal(double value) {
   const ShortestDigits d = shortestDigits(value);

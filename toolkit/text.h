@@ -33,6 +33,10 @@ struct ShortestDigits {
 ShortestDigits shortestDigits(float value);
 ShortestDigits shortestDigits(double value);
 
+// `value` rounded to `decimals` places as printf rounds (the binary value,
+// exact halves to even), "." as the point whatever the locale.
+std::string fixedDecimal(double value, int decimals);
+
 // `value` as a plain decimal number in its shortest form: no exponent, and
 // no decimal point for whole numbers.
 std::string plainDecimal(double value);

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "toolkit/chart.h"
+
 namespace ovali {
 
 // The services the game asks of its surroundings. The Qt window implements
@@ -14,6 +16,13 @@ class Toolkit {
   // carriage return is a line break and tabs separate columns. Returns when
   // the user has closed it; events keep running meanwhile.
   virtual void msgbox(std::string_view text) = 0;
+
+  // The same box with `chart` drawn above the text, which stays as msgbox
+  // shows it and describes the chart to a screen reader. A toolkit that
+  // cannot draw shows the text alone.
+  virtual void msgboxWithChart(std::string_view text, [[maybe_unused]] const Chart& chart) {
+    msgbox(text);
+  }
 
   // Lets the pending window events run once.
   virtual void doevents() = 0;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
+#include <QImage>
 #include <QMainWindow>
 #include <QString>
 #include <QTest>
@@ -8,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "qt/chartview.h"
 #include "qt/mainwindow.h"
 #include "qt/messagedialog.h"
 #include "qt/qttoolkit.h"
@@ -62,6 +65,8 @@ class BoxCloser {
   struct Box {
     QString title;
     QString text;
+    QImage chart;       // as drawn above the text; null when there is none
+    QString chartName;  // what a screen reader calls the chart, if an image
   };
   std::vector<Box> boxes;
 
@@ -69,7 +74,13 @@ class BoxCloser {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<MessageDialog*>(QApplication::activeModalWidget())) {
-        boxes.push_back({box->windowTitle(), box->text()});
+        Box seen{box->windowTitle(), box->text(), {}, {}};
+        if (ChartView* chart = box->chartView()) {
+          seen.chart = chart->grab().toImage();
+          QAccessibleInterface* a = QAccessible::queryAccessibleInterface(chart);
+          if (a && a->role() == QAccessible::Graphic) seen.chartName = a->text(QAccessible::Name);
+        }
+        boxes.push_back(seen);
         box->accept();
       }
     });

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <cstdlib>
 #include <string>
 
 #include "harness.h"
@@ -135,6 +136,45 @@ TEST(MessageBox, AScreenReaderReadsTheText) {
   ASSERT_NE(text->textInterface(), nullptr);
   EXPECT_EQ(text->textInterface()->text(0, text->textInterface()->characterCount()),
             QStringLiteral("first\nsecond"));
+}
+
+// How many pixels of a chart are close to `colour`.
+int pixelsNear(const QImage& image, QColor colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+              std::abs(c.blue() - colour.blue()) <
+          30) {
+        ++count;
+      }
+    }
+  }
+  return count;
+}
+
+TEST(MessageBox, AnalysisDrawsTheChartAboveTheUnchangedReport) {
+  Opened o;
+  BoxCloser closer;
+  o.find<QPushButton>("Command1_4")->click();  // before any game: the refusal alone
+  o.find<QPushButton>("Command1_2")->click();  // reset: 30 players, $30
+  o.f.game.nsamples = 120;
+  o.f.game.maxlevel = 2;
+  o.f.game.sumlevels = {1500, 1090, 606};
+  o.find<QPushButton>("Command1_4")->click();
+  ASSERT_EQ(closer.boxes.size(), 2u);
+  EXPECT_TRUE(closer.boxes[0].chart.isNull());
+
+  const BoxCloser::Box& analysis = closer.boxes[1];
+  EXPECT_EQ(analysis.title, QStringLiteral("ovali"));
+  EXPECT_TRUE(analysis.text.contains(QStringLiteral("$0\t  12.5\t  15.0\t\n")));
+  EXPECT_EQ(analysis.chartName, QStringLiteral("Chart of the averages and the theoretical counts"));
+  const QImage& chart = analysis.chart;
+  EXPECT_EQ(chart.deviceIndependentSize().toSize(), QSize(400, 220));
+  // Both series show: the bars of three averages, the line and its points.
+  EXPECT_GT(pixelsNear(chart, QColor(0, 114, 178)), 3000);
+  EXPECT_GT(pixelsNear(chart, QColor(213, 94, 0)), 400);
 }
 
 TEST(MessageBox, ALongTextStaysOnTheScreen) {

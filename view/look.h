@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "view/form1.h"
+
+namespace ovali {
+
+// "MS Sans Serif" is rare outside its home desktop; the metric-compatible
+// families that follow keep the captions close to their designed widths.
+inline constexpr std::array<std::string_view, 4> kFontFamilies{
+    "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"};
+
+// What a screen reader calls the controls whose captions are numbers; the
+// number itself is read as the description.
+inline constexpr std::string_view kRoundName = "Round";
+inline constexpr std::string_view kLinkDescription = "Help link";
+
+// "Player 3, inner ring": odd players stand in the inner ring.
+std::string playerName(std::int16_t index);
+
+// "Players with $2", after the row's caption. While the outer ring is
+// counted apart the red column holds the inner ring only: "Inner-ring
+// players with $2", and the blue one "Outer-ring players with $2".
+std::string countName(const Form1& f, std::int16_t row, bool outer);
+
+}  // namespace ovali
