@@ -13,24 +13,24 @@ namespace {
 constexpr std::int16_t kEnter = 13;
 
 void checkplayers(Form1& f) {
-  // Only a whole, even count of at least one pair can be played: a fraction
-  // is rounded (halves to even) and an odd count raised by one.
-  const double players = val(f.txtNB.text);
-  if (const auto n = roundHalfEven32(players)) {
-    if (*n % 2 != 0) {
-      f.tk.msgbox("The number of players must be even.");
-      settext(f, f.txtNB, decimal(static_cast<std::int64_t>(*n) + 1));
-    } else if (players != *n) {
-      settext(f, f.txtNB, decimal(*n));
-    }
+  if (const auto n = roundHalfEven32(val(f.txtNB.text)); n && *n % 2 != 0) {
+    f.tk.msgbox("The number of players must be even.");
+    settext(f, f.txtNB, plainDecimal(val(f.txtNB.text) + 1));
   }
   if (val(f.txtNB.text) > 200) {
     f.tk.msgbox("The number of players must be no more than 200.");
     settext(f, f.txtNB, "200");
   }
-  if (val(f.txtNB.text) < 2) {
+  // Only a whole count of at least one pair can be played. A fraction that
+  // passed the steps above is rounded, halves to even; it rounds to an even
+  // number, as the first step raised any that did not.
+  const double players = val(f.txtNB.text);
+  const auto n = roundHalfEven32(players);
+  if (!n || *n < 2) {
     f.tk.msgbox("The number of players must be at least 2.");
     settext(f, f.txtNB, "2");
+  } else if (players != *n) {
+    settext(f, f.txtNB, decimal(*n));
   }
 }
 

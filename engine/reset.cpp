@@ -101,11 +101,15 @@ void resetgame(Form1& f) {
       if (Label* player = f.P.find(static_cast<std::int16_t>(member))) player->forecolor = colour;
     }
   }
-  for (int i = 0; i < n; ++i) f.P(static_cast<std::int16_t>(i)).caption = "0";
+  // decimal(0) rather than "0": GCC 12 takes a one-character literal assigned
+  // here for an overlapping copy (-Wrestrict).
+  for (int i = 0; i < n; ++i) {
+    if (Label* player = f.P.find(static_cast<std::int16_t>(i))) player->caption = decimal(0);
+  }
 
   int todeal = g.ndollars;
   if (g.alltoone != kFalse) {
-    if (n > 0) f.P(0).caption = decimal(g.ndollars);
+    if (Label* first = f.P.find(0); first != nullptr && n > 0) first->caption = decimal(g.ndollars);
     todeal = 0;
   }
 
@@ -118,13 +122,13 @@ void resetgame(Form1& f) {
 
   for (int i = 0; i <= 7; ++i) {
     if (Label* row = f.lbl2.find(static_cast<std::int16_t>(i))) {
-      row->caption = "$" + decimal(static_cast<std::int64_t>(i) * g.units);
+      row->caption = dollarCaption(static_cast<std::int64_t>(i) * g.units);
     }
   }
   checklevels(f);
 
   g.sumlevels.fill(0);
-  f.C.caption = "0";
+  f.C.caption = decimal(0);
   g.ready = kTrue;
 
   for (int i = 0; i < n; ++i) setVisible(f.P, i, true);

@@ -159,8 +159,9 @@ void playgame(Form1& f, Flag continuous) {
     pause(f, 1.0);
 
     f.caption = "Go!";
+    // Taken modulo n before doubling: 2 * c does not fit 64 bits at the clamp.
     std::int64_t shift = 0;
-    if (n > 0) shift = n - (2 * c - 1) % n;
+    if (n > 0) shift = n - (2 * (c % n) - 1) % n;
     if (g.randomexchange != kFalse) {
       playRandomTransfer(f);
     } else {

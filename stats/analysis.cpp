@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <limits>
 #include <optional>
-#include <string_view>
 
 #include "stats/chart.h"
 #include "stats/distribution.h"
@@ -107,49 +105,12 @@ std::string report(const GameState& g, const Distribution& d) {
   return text;
 }
 
-// The decimal a single-precision value stands for: its shortest digits that
-// read back as the same float. Rounding these rather than the binary value
-// makes 0.45f, shown everywhere as 0.45, round up to 0.5 as a reader expects.
-struct Digits {
-  bool negative = false;
-  std::string digits;  // no leading zeros; empty for zero
-  int pointAt = 0;     // the decimal point stands before digits[pointAt]
-};
-
-Digits shortestDigits(float value) {
-  Digits out;
-  char buffer[32];
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-  if (ec != std::errc()) return out;
-  std::string_view s(buffer, static_cast<std::size_t>(end - buffer));
-  if (!s.empty() && s.front() == '-') {
-    out.negative = true;
-    s.remove_prefix(1);
-  }
-  const std::size_t e = s.find('e');
-  const std::string_view mantissa = s.substr(0, e);
-  int exponent = 0;
-  const std::string_view exponentText = s.substr(e + 1);
-  const char* first = exponentText.data();
-  if (*first == '+') ++first;
-  std::from_chars(first, exponentText.data() + exponentText.size(), exponent);
-  for (char c : mantissa) {
-    if (c != '.') out.digits += c;
-  }
-  out.pointAt = exponent + 1;
-  const std::size_t nonZero = out.digits.find_first_not_of('0');
-  if (nonZero == std::string::npos) {
-    out.digits.clear();
-    out.pointAt = 0;
-  }
-  return out;
-}
-
 // `value` with exactly `decimals` digits after the point and at least one
-// before it, a half rounded away from zero.
+// before it, a half rounded away from zero. What is rounded is the shortest
+// decimal that reads back as the same float, not the binary value: 0.45f,
+// shown everywhere as 0.45, rounds up to 0.5 as a reader expects.
 std::string fixedHalfAway(float value, int decimals) {
-  const Digits d = shortestDigits(value);
+  const ShortestDigits d = shortestDigits(value);
   // The whole digits and the decimals in one run; the digit after them decides
   // the rounding, and a carry runs back through both.
   const int digitCount = static_cast<int>(d.digits.size());

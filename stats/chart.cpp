@@ -1,10 +1,11 @@
 #include "stats/chart.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <string>
+
+#include "toolkit/text.h"
 
 namespace ovali {
 
@@ -45,11 +46,7 @@ double roundStep(double highest) {
 // A tick value with as many decimals as the step needs and no more.
 std::string tickText(double value, double step) {
   const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(step) + 1e-9)));
-  char buffer[64];
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  if (ec != std::errc()) return {};
-  return std::string(buffer, end);
+  return fixedDecimal(value, decimals);
 }
 
 }  // namespace

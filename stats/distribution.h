@@ -28,7 +28,7 @@ inline bool listed(const Distribution& d, int level) {
 
 // The amount a level stands for, in dollars: "$" and the decimal.
 inline std::string amount(int level, std::int16_t units) {
-  return "$" + decimal(static_cast<std::int64_t>(level) * units);
+  return dollarCaption(static_cast<std::int64_t>(level) * units);
 }
 
 }  // namespace ovali

@@ -33,6 +33,10 @@ class FakeToolkit : public Toolkit {
   bool randomized = false;
   // When set, runs while a message box is open (the box closes when it returns).
   std::function<void(const std::string&)> onMessage;
+  // When set, runs at every event pass, before the scripted actions.
+  std::function<void()> onPass;
+  // When set, runs before every random number is handed out.
+  std::function<void()> onDraw;
 
   // Runs `action` during event pass number `pass` (1 is the first pass from now on counting all).
   void atPass(int pass, std::function<void()> action) { byPass_.emplace(pass, std::move(action)); }
@@ -65,6 +69,7 @@ class FakeToolkit : public Toolkit {
   void randomize() override { randomized = true; }
 
   double rnd() override {
+    if (onDraw) onDraw();
     ++drawsTaken;
     if (!draws.empty()) {
       const double d = draws.front();
@@ -85,6 +90,7 @@ class FakeToolkit : public Toolkit {
 
   void pass() {
     ++eventPasses;
+    if (onPass) onPass();
     std::vector<std::function<void()>> due;
     for (auto it = byPass_.begin(); it != byPass_.end() && it->first <= eventPasses;) {
       due.push_back(std::move(it->second));

@@ -3,6 +3,7 @@
 // A started window with a game built from given fields and options, and the
 // books of a game checked as a list of what is wrong.
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,14 @@
 #include "toolkit/text.h"
 
 namespace ovali::testing {
+
+// How many times longer the long tests run: OVALI_SOAK_SCALE, 1 when unset.
+// scripts/soak sets it; the test command runs the short versions.
+inline int soakScale() {
+  const char* scale = std::getenv("OVALI_SOAK_SCALE");
+  const int n = scale != nullptr ? std::atoi(scale) : 1;
+  return n > 1 ? n : 1;
+}
 
 struct Options {
   bool separate = false;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <random>
 
 #include "commands/runcontrols.h"
@@ -42,29 +43,45 @@ const Size kSizes[] = {
     {"two hundred players", "200", "400", "2", 100},
 };
 
-TEST(Invariants, HoldAfterEveryRoundInEveryCombinationOfOptions) {
+TEST(Invariants, HoldAfterEveryTransferInEveryCombinationOfOptions) {
+  std::int64_t rounds = 0;
+  std::int64_t transfers = 0;
   for (const Size& size : kSizes) {
+    const int roundsEach = size.rounds * testing::soakScale();
     for (int bits = 0; bits < 32; ++bits) {
       SCOPED_TRACE(std::string(size.name) + ", options " + std::to_string(bits));
       Game g(size.players, size.dollars, size.units, optionsFrom(bits));
       g.tk.seed(static_cast<unsigned>(bits) * 7919u + 1);
       ASSERT_EQ(brokenBooks(g.f), std::vector<std::string>{}) << "after the reset";
-      // A random exchange moves one unit per round, so a check per round is
-      // a check per transfer there.
+      // Every transfer adds one sample, and the draws of the next pair (or of
+      // the next random exchange) come after both of its sides are booked.
       std::vector<std::string> firstWrong;
-      for (int pass = 1; pass <= size.rounds; ++pass) {
-        g.tk.atPass(pass, [&] {
-          if (firstWrong.empty()) firstWrong = brokenBooks(g.f);
-        });
-      }
-      g.tk.atPass(size.rounds, [&] { Command1_Click(g.f, 0); });
+      std::int64_t checkedAt = 0;
+      auto check = [&] {
+        if (firstWrong.empty()) firstWrong = brokenBooks(g.f);
+        checkedAt = g.f.game.nsamples;
+      };
+      g.tk.onDraw = [&] {
+        if (g.f.game.nsamples != checkedAt) check();
+      };
+      g.tk.onPass = [&] {
+        check();
+        if (g.tk.eventPasses == roundsEach) Command1_Click(g.f, 0);
+      };
       Command1_Click(g.f, 0);
       EXPECT_EQ(firstWrong, std::vector<std::string>{});
-      EXPECT_EQ(g.f.C.caption, decimal(size.rounds));
+      EXPECT_EQ(g.f.C.caption, decimal(roundsEach));
       if (bits & 16) {
-        EXPECT_EQ(g.f.game.nsamples, size.rounds);
+        EXPECT_EQ(g.f.game.nsamples, roundsEach);
       }
+      rounds += roundsEach;
+      transfers += g.f.game.nsamples;
     }
+  }
+  if (testing::soakScale() > 1) {
+    std::printf("%lld rounds (%lld in each combination of options), %lld transfers checked\n",
+                static_cast<long long>(rounds), static_cast<long long>(rounds / 32),
+                static_cast<long long>(transfers));
   }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -86,8 +87,9 @@ TEST(Robustness, RandomTypingAndClickingKeepsTheBooks) {
   std::mt19937 random(8122026);
   s.tk.seed(42);
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  const int total = 6000 * testing::soakScale();
   int actions = 0;
-  for (; actions < 6000; ++actions) {
+  for (; actions < total; ++actions) {
     TextBox* boxes[] = {&s.f.txtNB, &s.f.txtDollars, &s.f.txtNTrade};
     void (*presses[])(Form1&, std::int16_t&) = {txtNB_KeyPress, txtDollars_KeyPress,
                                                 txtNTrade_KeyPress};
@@ -125,7 +127,13 @@ TEST(Robustness, RandomTypingAndClickingKeepsTheBooks) {
     ASSERT_EQ(s.f.game.running, kFalse);
     ASSERT_EQ(s.f.Command1(0).caption, "Start");
   }
-  EXPECT_EQ(actions, 6000);
+  EXPECT_EQ(actions, total);
+  if (testing::soakScale() > 1) {
+    std::printf(
+        "%d fuzzed actions (typing, Enter, buttons, options, fast box), the books "
+        "checked after each\n",
+        actions);
+  }
 }
 
 TEST(Robustness, LongFastRunsInEveryOptionCombinationStaySound) {

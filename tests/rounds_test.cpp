@@ -48,6 +48,8 @@ const PairingCase kPairings[] = {
     {"two players, round 1", "2", 1, {1}},
     {"two players, round 2", "2", 2, {1}},
     {"two players, round 7", "2", 7, {1}},
+    {"six players, the counter at its clamp pairs as round 1", "6", 1LL << 62, {5, 1, 3}},
+    {"six players, the counter at its lower clamp pairs as round 2", "6", -(1LL << 62), {3, 5, 1}},
 };
 
 void PrintTo(const PairingCase& c, std::ostream* os) { *os << c.name; }

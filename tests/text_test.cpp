@@ -44,6 +44,9 @@ const ValCase kValCases[] = {
     {"long digit string", "000000000000000000000000000000000000000012", 12},
     {"underflow", "1e-999", 0},
     {"tiny fraction underflow", "0.0001e-330", 0},
+    {"fraction and exponent", "1.25e2", 125},
+    {"subnormal", "4.9e-324", 4.9e-324},
+    {"many fraction digits", "0.100000000000000005551115123125782702118", 0.1},
 };
 
 class ValTest : public ::testing::TestWithParam<ValCase> {};
@@ -80,6 +83,26 @@ TEST(Val, IgnoresTheLocale) {
   EXPECT_DOUBLE_EQ(val("2,5"), 2);
   std::locale::global(saved);
   if (cLocale) std::setlocale(LC_NUMERIC, "C");
+}
+
+TEST(PlainDecimal, ShortestTextThatReadsBack) {
+  const struct {
+    const char* name;
+    double value;
+    const char* text;
+  } cases[] = {
+      {"whole", 32, "32"},
+      {"a typed fraction plus one", val("30.6") + 1, "31.6"},
+      {"below one", val("-0.6") + 1, "0.4"},
+      {"negative", -2, "-2"},
+      {"minus zero", -0.0, "0"},
+      {"beyond 32 bits", 3000000001.0, "3000000001"},
+      {"a sum with no short form", 0.1 + 0.2, "0.30000000000000004"},
+      // Its neighbours lie at unequal distances; the nearest 16 digits do not
+      // read back but the next ones up do.
+      {"a power of two", 0x1p-24, "0.00000005960464477539063"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(plainDecimal(c.value), c.text) << c.name;
 }
 
 struct RoundCase {

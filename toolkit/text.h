@@ -20,4 +20,25 @@ std::optional<std::int32_t> roundHalfEven32(double value);
 // Decimal text of a whole number, no sign for positives, no spaces.
 std::string decimal(std::int64_t value);
 
+// An amount of money as the window shows it: "$" and the decimal text.
+std::string dollarCaption(std::int64_t amount);
+
+// The decimal a binary value stands for: the fewest significant digits that
+// read back as the same value (the nearest such when there are several).
+struct ShortestDigits {
+  bool negative = false;
+  std::string digits;  // no leading zeros; empty for zero (and for infinity or no number)
+  int pointAt = 0;     // the decimal point stands before digits[pointAt]
+};
+ShortestDigits shortestDigits(float value);
+ShortestDigits shortestDigits(double value);
+
+// `value` rounded to `decimals` places as printf rounds (the binary value,
+// exact halves to even), "." as the point whatever the locale.
+std::string fixedDecimal(double value, int decimals);
+
+// `value` as a plain decimal number in its shortest form: no exponent, and
+// no decimal point for whole numbers.
+std::string plainDecimal(double value);
+
 }  // namespace ovali

@@ -127,7 +127,9 @@ void Form_Load(Form1& f) {
   f.game.nplayers = 1;
   f.txtNB.text = "30";
   f.txtDollars.text = "30";
-  f.txtNTrade.text = "1";
+  // decimal(1) rather than "1": GCC 12 takes a one-character literal assigned
+  // here for an overlapping copy (-Wrestrict).
+  f.txtNTrade.text = decimal(1);
   f.C.visible = false;
   for (std::int16_t i = 1; i <= 7; ++i) {
     f.T.load(i);
@@ -143,7 +145,7 @@ void Form_Load(Form1& f) {
     f.Line1(i).visible = true;
 
     f.lbl2.load(i);
-    f.lbl2(i).caption = "$" + decimal(i);
+    f.lbl2(i).caption = dollarCaption(i);
     f.lbl2(i).top = f.lbl2(i - 1).top - 700;
     f.lbl2(i).visible = true;
   }
