@@ -83,6 +83,8 @@ enum Event {
   kExit = 8,
   kAbout = 9,
   kLink = 10,
+  kBoxClosed = 11,
+  kResize = 12,
 };
 
 std::string indexedName(const char* name, std::int16_t index) {
@@ -278,8 +280,11 @@ void Page::dispatch() {
       case kLink:
         Label3_Click(f_, index);
         break;
-      default:  // a resize, or a closed box that woke the game
+      case kResize:
         relayout_ = true;
+        break;
+      case kBoxClosed:  // it only woke the game
+      default:
         break;
     }
   }
