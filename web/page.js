@@ -603,6 +603,13 @@ var Ovali = {
       if (e.key === 'Enter') {
         e.preventDefault();
         dialog.close();
+      } else if ((e.ctrlKey || e.metaKey) && (e.key === 'c' || e.key === 'C')) {
+        // Nothing selected: the whole text is copied, as the desktop box does.
+        var selection = window.getSelection();
+        if (selection.isCollapsed || !message.contains(selection.anchorNode)) {
+          selection.selectAllChildren(message);
+          document.execCommand('copy');
+        }
       }
     });
     dialog.addEventListener('close', function () {
