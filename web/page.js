@@ -270,8 +270,23 @@ var Ovali = {
     }
   },
 
+  // A control that is locked while it has the focus (Step during its round,
+  // Stop until the round ends) would leave the keyboard nowhere: it gets the
+  // focus back when it is unlocked, unless the focus has gone elsewhere.
   enabled: function (h, on) {
-    Ovali.control(h).disabled = !on;
+    var self = Ovali;
+    var el = self.control(h);
+    if (!on && document.activeElement === el) self.lockedFocus = el;
+    el.disabled = !on;
+    var idle = !document.activeElement || document.activeElement === document.body;
+    if (on && self.lockedFocus === el) {
+      self.lockedFocus = null;
+      if (idle) {
+        self.programFocus = true;
+        el.focus();
+        self.programFocus = false;
+      }
+    }
   },
 
   value: function (h, text) {

@@ -163,6 +163,12 @@ class Page(unittest.TestCase):
         self.keys(Keys.SPACE)
         wait_for(lambda: self.text("Command1_0") == "Start")
         self.assertEqual(sum(self.players()), 64)
+        # Step is locked during its round; the keyboard finds it again after.
+        rounds = self.rounds()
+        self.chord(Keys.SHIFT, Keys.TAB, Keys.TAB, Keys.TAB)
+        self.assertEqual(self.focused()[0], "Command1_3")
+        self.keys(Keys.SPACE)
+        wait_for(lambda: self.rounds() == rounds + 1 and self.focused()[0] == "Command1_3")
 
     def test_help_link_shows_its_text_until_escape(self):
         self.el("Label3_0").click()
