@@ -79,7 +79,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const bool user = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
                           reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
         const bool opening = f_.focus == Focus::None && reason == Qt::ActiveWindowFocusReason;
-        if (reason == Qt::MouseFocusReason) clickFocused_ = watched;
+        if (reason == Qt::MouseFocusReason && qobject_cast<QLineEdit*>(watched)) {
+          clickFocused_ = watched;
+        }
         if (user || opening) userFocus(watched);
       }
       break;

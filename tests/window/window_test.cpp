@@ -477,7 +477,7 @@ TEST_P(ClickShows, TheBoxesInOrder) {
   if (auto* action = o.w.findChild<QAction*>(control)) {
     action->trigger();
   } else if (auto* button = o.w.findChild<QPushButton*>(control)) {
-    button->click();
+    QTest::mouseClick(button, Qt::LeftButton);
   } else {
     auto* label = o.w.findChild<QLabel*>(control);
     ASSERT_NE(label, nullptr);
