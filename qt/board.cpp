@@ -10,6 +10,8 @@ namespace ovali {
 namespace {
 
 const QColor kRungColor(64, 64, 64);
+const QColor kMarkerOutline(Qt::white);
+constexpr double kMarkerOutlinePixels = 2;
 
 bool sameRect(const Rect& a, const Rect& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
@@ -113,16 +115,24 @@ void Board::paintEvent(QPaintEvent* event) {
 void Board::paintMarkers(QPainter& painter, const QRect& dirty) const {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
+  // A light ring around each disc keeps it apart from digits of any colour
+  // beneath it, its own colour included.
+  const double outline = kMarkerOutlinePixels * projection_.scale();
   for (const Circle& circle : circles_) {
     if (!circle.visible) continue;
     // A circle in a box that is not square keeps the smaller side as its
     // diameter, centred in the box.
     const QRectF box =
         toQt(projection_.rectF(circle.left, circle.top, circle.width, circle.height));
-    if (!box.adjusted(-1, -1, 1, 1).intersects(dirty)) continue;
+    const double pad = outline + 1;
+    if (!box.adjusted(-pad, -pad, pad, pad).intersects(dirty)) continue;
     const double d = std::min(box.width(), box.height());
+    const QPointF centre = box.center();
+    painter.setBrush(kMarkerOutline);
+    const double r = d / 2 + outline;
+    painter.drawEllipse(centre, r, r);
     painter.setBrush(QColor(circle.fillcolor.r, circle.fillcolor.g, circle.fillcolor.b));
-    painter.drawEllipse(QRectF(box.center().x() - d / 2, box.center().y() - d / 2, d, d));
+    painter.drawEllipse(centre, d / 2, d / 2);
   }
 }
 

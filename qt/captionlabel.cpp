@@ -1,10 +1,13 @@
 #include "qt/captionlabel.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStaticText>
+#include <algorithm>
+#include <cmath>
 
 namespace ovali {
 
@@ -40,6 +43,23 @@ const QStaticText& CaptionLabel::laidOut() const {
   return *it;
 }
 
+QFont fittingFont(QFont font, const QString& text, qreal width, int smallestPixels) {
+  const auto need = [&] { return QFontMetricsF(font).horizontalAdvance(text); };
+  if (need() <= width) return font;
+  // Narrower first, as far as digits stay easy to tell apart.
+  constexpr int kNarrowest = 75;
+  font.setStretch(std::max(kNarrowest, static_cast<int>(std::floor(100 * width / need()))));
+  int pixels = font.pixelSize();
+  if (pixels <= 0) return font;
+  if (const qreal needed = need(); needed > width) {
+    pixels = std::max(smallestPixels, static_cast<int>(std::floor(pixels * width / needed)));
+    font.setPixelSize(pixels);
+  }
+  // Glyph widths do not scale exactly with the size.
+  while (pixels > smallestPixels && need() > width) font.setPixelSize(--pixels);
+  return font;
+}
+
 QSizeF CaptionLabel::captionSize() const { return laidOut().size(); }
 
 void CaptionLabel::changeEvent(QEvent* event) {
@@ -57,10 +77,11 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
   qreal x = 0;
   if (alignment() & Qt::AlignRight) x = free;
   if (alignment() & Qt::AlignHCenter) x = free / 2;
+  const qreal y = (alignment() & Qt::AlignVCenter) ? (height() - glyphs.size().height()) / 2 : 0;
   QPainter painter(this);
   painter.setFont(font());
   painter.setPen(palette().color(QPalette::WindowText));
-  painter.drawStaticText(QPointF(x, 0), glyphs);
+  painter.drawStaticText(QPointF(x, y), glyphs);
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QLabel>
 #include <QSizeF>
 #include <QString>
@@ -7,6 +8,10 @@
 class QStaticText;
 
 namespace ovali {
+
+// `font`, narrowed and then made smaller as far as needed for `text` to fit
+// `width` pixels, but never below `smallestPixels`.
+QFont fittingFont(QFont font, const QString& text, qreal width, int smallestPixels);
 
 // A label of the window: transparent on the white. The help links report
 // their clicks.

@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,7 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
-#include <optional>
+#include <functional>
 
 #include "commands/inputs.h"
 #include "commands/options.h"
@@ -20,11 +18,16 @@
 #include "help/help.h"
 #include "qt/accessibility.h"
 #include "qt/qttoolkit.h"
+#include "qt/tickbox.h"
 #include "view/look.h"
 
 namespace ovali {
 
 namespace {
+
+// The default font of the window: smaller than this a caption is no longer
+// easy to read across a classroom.
+constexpr double kSmallestCaptionPoints = 8.25;
 
 QString qs(const std::string& s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -75,14 +78,6 @@ QRect fitted(QRect box, QSizeF text, Alignment alignment) {
   return box;
 }
 
-std::optional<std::int16_t> characterCode(const QKeyEvent& key) {
-  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return 13;
-  if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return std::nullopt;
-  const QString text = key.text();
-  if (text.size() != 1) return std::nullopt;
-  return static_cast<std::int16_t>(text.at(0).unicode());
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -130,7 +125,7 @@ MainWindow::MainWindow(Form1& f, QtToolkit* toolkit) : f_(f), toolkit_(toolkit) 
     buttons_[static_cast<std::size_t>(i)].widget = button;
   }
 
-  fast_ = new QCheckBox(board_);
+  fast_ = new TickBox(board_);
   fast_->setObjectName(QStringLiteral("chkFast"));
   fast_->installEventFilter(this);
   connect(fast_, &QCheckBox::clicked, this, [this](bool checked) {
@@ -187,22 +182,6 @@ void MainWindow::buildMenus() {
   connect(about_, &QAction::triggered, this, [this] { handle([&] { mnuAbout_Click(f_); }); });
 }
 
-QLineEdit* MainWindow::makeField(TextView& view, const char* name, TextBox& model,
-                                 void (*change)(Form1&)) {
-  auto* field = new QLineEdit(board_);
-  board_->raiseMarkers();
-  field->setObjectName(QLatin1String(name));
-  field->installEventFilter(this);
-  view.widget = field;
-  view.model = &model;
-  view.change = change;
-  connect(field, &QLineEdit::textEdited, this, [this, &view] { editText(view); });
-  const auto selection = [this, &view] { readSelection(view); };
-  connect(field, &QLineEdit::selectionChanged, this, selection);
-  connect(field, &QLineEdit::cursorPositionChanged, this, selection);
-  return field;
-}
-
 CaptionLabel* MainWindow::makeLabel(const char* name, std::int16_t index, bool link) {
   auto* label = new CaptionLabel(link, board_);
   board_->raiseMarkers();
@@ -238,8 +217,7 @@ QWidget* MainWindow::widgetFor(Focus focus) const {
   return nullptr;
 }
 
-template <class Call>
-void MainWindow::handle(Call&& call) {
+void MainWindow::handle(const std::function<void()>& call) {
   // A failure inside a handler that the game does not absorb itself must
   // not take the window down with it: it is reported and the window goes on.
   try {
@@ -247,7 +225,9 @@ void MainWindow::handle(Call&& call) {
   } catch (const std::exception& e) {
     std::fprintf(stderr, "ovali: %s\n", e.what());
   }
-  requestSync();
+  // Shown at once, not at the next frame: a key the user has already typed
+  // must go where the handler moved the focus.
+  sync();
 }
 
 // ---------------------------------------------------------------------------
@@ -256,102 +236,6 @@ void MainWindow::handle(Call&& call) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   handle([&] { Form_Unload(f_); });
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::FocusIn:
-      if (!syncing_) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        // Only the user's own moves count: a window that gets activated
-        // again, a closing popup or the program's own focus moves are no
-        // new focus for the game. The one exception is the first control
-        // of the tab order getting the focus as the window opens.
-        const bool user = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
-                          reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
-        const bool opening = f_.focus == Focus::None && reason == Qt::ActiveWindowFocusReason;
-        if (user || opening) userFocus(watched);
-      }
-      break;
-    case QEvent::KeyPress:
-      if (!forwarding_) return keyPress(watched, static_cast<QKeyEvent*>(event));
-      break;
-    default:
-      break;
-  }
-  return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::userFocus(QObject* watched) {
-  Focus target = Focus::None;
-  for (Focus candidate : Form1::tabOrder) {
-    if (widgetFor(candidate) == watched) target = candidate;
-  }
-  if (target == Focus::None) return;
-  f_.focus = target;
-  shownFocus_ = target;
-  switch (target) {
-    case Focus::txtNB:
-      handle([&] { txtNB_GotFocus(f_); });
-      break;
-    case Focus::txtDollars:
-      handle([&] { txtDollars_GotFocus(f_); });
-      break;
-    case Focus::txtNTrade:
-      handle([&] { txtNTrade_GotFocus(f_); });
-      break;
-    default:
-      requestSync();
-      break;
-  }
-}
-
-bool MainWindow::keyPress(QObject* watched, QKeyEvent* event) {
-  void (*handler)(Form1&, std::int16_t&) = nullptr;
-  if (watched == txtNB_.widget) handler = txtNB_KeyPress;
-  if (watched == txtDollars_.widget) handler = txtDollars_KeyPress;
-  if (watched == txtNTrade_.widget) handler = txtNTrade_KeyPress;
-  if (!handler) return false;
-  const std::optional<std::int16_t> code = characterCode(*event);
-  if (!code) return false;
-
-  std::int16_t keyascii = *code;
-  handle([&] { handler(f_, keyascii); });
-  if (keyascii == 0) return true;
-  if (keyascii == *code) return false;
-  // The handler typed a different character in place of the key.
-  QKeyEvent replaced(event->type(), event->key(), event->modifiers(),
-                     QString(QChar(static_cast<char16_t>(keyascii))));
-  forwarding_ = true;
-  QCoreApplication::sendEvent(watched, &replaced);
-  forwarding_ = false;
-  return true;
-}
-
-void MainWindow::editText(TextView& view) {
-  if (syncing_) return;
-  view.model->text = view.widget->text().toStdString();
-  readSelection(view);
-  handle([&] { view.change(f_); });
-}
-
-void MainWindow::readSelection(TextView& view) {
-  if (syncing_) return;
-  TextBox& model = *view.model;
-  // A selection the game has set and the screen not yet shown wins: the
-  // click that gave a field the focus places the caret after GotFocus has
-  // selected the whole text.
-  if (model.selstart != view.selstart || model.sellength != view.sellength) return;
-  QLineEdit* w = view.widget;
-  if (w->hasSelectedText()) {
-    model.selstart = static_cast<int>(w->selectionStart());
-    model.sellength = static_cast<int>(w->selectedText().size());
-  } else {
-    model.selstart = static_cast<int>(w->cursorPosition());
-    model.sellength = 0;
-  }
-  view.selstart = model.selstart;
-  view.sellength = model.sellength;
 }
 
 // ---------------------------------------------------------------------------
@@ -426,7 +310,10 @@ void MainWindow::sync() {
   syncAccessibleNames();
   syncShapes();
   syncMenus();
+  // The focus moves once every control is enabled as the game says, and a
+  // field's selection is shown once it is known which field has the focus.
   syncFocus();
+  for (TextView* view : {&txtNB_, &txtDollars_, &txtNTrade_}) syncSelection(*view);
 
   syncing_ = false;
 }
@@ -434,15 +321,11 @@ void MainWindow::sync() {
 void MainWindow::syncLabel(LabelView& view, const Label& model) {
   CaptionLabel* w = view.widget;
   const bool fresh = view.generation < 0;
-  bool relayout = view.generation != generation_;
+  bool relayout = view.generation != generation_ || !sameRect(model, view.shown);
   if (fresh || model.caption != view.shown.caption) {
     const QString text = qs(model.caption);
     w->setText(text);
     if (view.described) describe(w, text);
-    relayout = true;
-  }
-  if (fresh || relayout || !(model.font == view.shown.font)) {
-    w->setFont(font(model.font));
     relayout = true;
   }
   if (fresh || !(model.forecolor == view.shown.forecolor)) {
@@ -451,12 +334,21 @@ void MainWindow::syncLabel(LabelView& view, const Label& model) {
     w->setPalette(pal);
   }
   if (fresh || model.alignment != view.shown.alignment) {
-    w->setAlignment(qtAlignment(model.alignment));
+    Qt::Alignment alignment = qtAlignment(model.alignment);
+    if (view.fitted) alignment = (alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter;
+    w->setAlignment(alignment);
     relayout = true;
   }
-  if (relayout || !sameRect(model, view.shown)) {
+  if (fresh || relayout || !(model.font == view.shown.font)) {
     const QRect box =
         toQt(board_->projection().rect(model.left, model.top, model.width, model.height));
+    QFont full = font(model.font);
+    if (view.fitted) {
+      const int smallest = board_->projection().fontPixels(kSmallestCaptionPoints);
+      // A pixel to spare, as a label that grows keeps one.
+      full = fittingFont(full, w->text(), box.width() - 1, smallest);
+    }
+    w->setFont(full);
     w->setGeometry(fitted(box, w->captionSize(), model.alignment));
   }
   if (fresh || model.visible != view.shown.visible) w->setVisible(model.visible);
@@ -482,6 +374,8 @@ void MainWindow::syncLabels(std::vector<LabelView>& views, const ControlArray<La
       } else if (&views == &players_) {
         view.widget->setAccessibleName(qs(playerName(i)));
         view.described = true;
+      } else if (&views == &levelCaptions_) {
+        view.fitted = true;
       } else if (&views == &counts_ || &views == &outerCounts_) {
         view.described = true;  // named after its row by syncAccessibleNames
       }
@@ -500,40 +394,6 @@ void MainWindow::syncAccessibleNames() {
   }
 }
 
-void MainWindow::syncField(TextView& view, const TextBox& model) {
-  QLineEdit* w = view.widget;
-  const bool fresh = view.generation < 0;
-  bool relayout = view.generation != generation_;
-  bool textApplied = false;
-  if (w->text().toStdString() != model.text) {
-    w->setText(qs(model.text));
-    textApplied = true;
-  }
-  if (textApplied || model.selstart != view.selstart || model.sellength != view.sellength) {
-    const int length = static_cast<int>(w->text().size());
-    const int start = std::clamp(model.selstart, 0, length);
-    const int count = std::clamp(model.sellength, 0, length - start);
-    if (count > 0) {
-      w->setSelection(start, count);
-    } else {
-      w->setCursorPosition(start);
-    }
-    view.selstart = model.selstart;
-    view.sellength = model.sellength;
-  }
-  if (fresh || relayout || !(model.font == view.shown.font)) {
-    w->setFont(font(model.font));
-    relayout = true;
-  }
-  if (relayout || !sameRect(model, view.shown)) {
-    w->setGeometry(
-        toQt(board_->projection().rect(model.left, model.top, model.width, model.height)));
-  }
-  if (fresh || model.enabled != view.shown.enabled) w->setEnabled(model.enabled);
-  view.shown = model;
-  view.generation = generation_;
-}
-
 void MainWindow::syncButton(ButtonView& view, const CommandButton& model) {
   QPushButton* w = view.widget;
   const bool fresh = view.generation < 0;
@@ -544,7 +404,7 @@ void MainWindow::syncButton(ButtonView& view, const CommandButton& model) {
     w->setGeometry(
         toQt(board_->projection().rect(model.left, model.top, model.width, model.height)));
   }
-  if (fresh || model.enabled != view.shown.enabled) w->setEnabled(model.enabled);
+  if (fresh || model.enabled != view.shown.enabled) setEnabled(w, model.enabled);
   if (fresh || model.visible != view.shown.visible) w->setVisible(model.visible);
   view.shown = model;
   view.generation = generation_;
@@ -561,7 +421,7 @@ void MainWindow::syncCheckBox() {
         toQt(board_->projection().rect(model.left, model.top, model.width, model.height)));
   }
   if (fast_->isChecked() != (model.value != 0)) fast_->setChecked(model.value != 0);
-  if (fresh || model.enabled != fastShown_.enabled) fast_->setEnabled(model.enabled);
+  if (fresh || model.enabled != fastShown_.enabled) setEnabled(fast_, model.enabled);
   fastShown_ = model;
   fastGeneration_ = generation_;
 }
@@ -596,12 +456,6 @@ void MainWindow::syncShapes() {
   }
   lines.push_back(f_.Line2);
   board_->setShapes(circles, lines);
-}
-
-void MainWindow::syncFocus() {
-  if (f_.focus == shownFocus_) return;
-  shownFocus_ = f_.focus;
-  if (QWidget* w = widgetFor(f_.focus)) w->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace ovali

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,9 @@ namespace ovali {
 class QtToolkit;
 
 // The game's window made of real widgets. It copies the model into the
-// widgets (only what changed, at most once per screen frame) and turns widget
-// events into calls of the game's handlers; it decides nothing itself.
+// widgets (only what changed; at most once per screen frame while a game
+// runs, at once after each of the user's actions) and turns widget events
+// into calls of the game's handlers; it decides nothing itself.
 // Widgets are named after their controls: "txtNB", "Command1_0", "P_3",
 // "mnuO_4", so that tests and tools can find them.
 class MainWindow : public QMainWindow {
@@ -69,6 +71,9 @@ class MainWindow : public QMainWindow {
     int generation = -1;
     // The caption is read out as the description; the name says what it is.
     bool described = false;
+    // A caption wider than its box is drawn narrower or smaller rather
+    // than into its neighbours.
+    bool fitted = false;
   };
   struct TextView {
     QLineEdit* widget = nullptr;
@@ -76,8 +81,6 @@ class MainWindow : public QMainWindow {
     void (*change)(Form1&) = nullptr;
     TextBox shown;
     int generation = -1;
-    int selstart = -1;
-    int sellength = -1;
   };
   struct ButtonView {
     QPushButton* widget = nullptr;
@@ -85,8 +88,8 @@ class MainWindow : public QMainWindow {
     int generation = -1;
   };
 
-  template <class Call>
-  void handle(Call&& call);
+  // Runs a handler of the game and shows what it changed.
+  void handle(const std::function<void()>& call);
 
   void buildMenus();
   QLineEdit* makeField(TextView& view, const char* name, TextBox& model, void (*change)(Form1&));
@@ -95,6 +98,7 @@ class MainWindow : public QMainWindow {
   void syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& model,
                   const char* name);
   void syncField(TextView& view, const TextBox& model);
+  void syncSelection(TextView& view);
   void syncButton(ButtonView& view, const CommandButton& model);
   void syncCheckBox();
   void syncMenus();
@@ -108,6 +112,7 @@ class MainWindow : public QMainWindow {
   bool keyPress(QObject* watched, QKeyEvent* event);
   void editText(TextView& view);
   void readSelection(TextView& view);
+  void setEnabled(QWidget* widget, bool enabled);
 
   Form1& f_;
   QtToolkit* toolkit_;
@@ -129,7 +134,9 @@ class MainWindow : public QMainWindow {
 
   std::string shownTitle_;
   bool titleShown_ = false;
-  Focus shownFocus_ = Focus::None;
+  // The field that a mouse press has just given the focus, until the
+  // button is released: the press must not undo the selection of GotFocus.
+  QObject* clickFocused_ = nullptr;
 
   qint64 runFrameMs_ = kFrameMs;
   int generation_ = 0;  // bumped when the projection changes

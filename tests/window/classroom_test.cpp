@@ -5,9 +5,11 @@
 
 #include <QAccessible>
 #include <QImage>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <cmath>
 
 #include "commands/runcontrols.h"
 #include "harness.h"
@@ -93,10 +95,14 @@ TEST(Keyboard, AWholeGameWithoutAMouse) {
   EXPECT_EQ(o.f.C.caption, "1");
   EXPECT_EQ(o.f.Command1(0).caption, "Start");
 
-  // Step was locked during its round, so the focus went on to Start, the next
-  // control that stayed usable; Analyze follows it.
-  EXPECT_EQ(focusName(), "Command1_0");
-  press(Qt::Key_Tab);
+  // Step was locked during its round and got the focus back when it ended;
+  // Enter presses it as Space does.
+  EXPECT_EQ(focusName(), "Command1_3");
+  press(Qt::Key_Return);
+  o.settle();
+  EXPECT_EQ(o.f.C.caption, "2");
+  EXPECT_EQ(focusName(), "Command1_3");
+  for (int i = 0; i < 4; ++i) press(Qt::Key_Tab);
   EXPECT_EQ(focusName(), "Command1_4");
   EXPECT_TRUE(closer.texts.isEmpty()) << closer.texts.join("|").toStdString();
   closer.texts.clear();
@@ -124,6 +130,28 @@ TEST(Keyboard, TheOptionsMenuOpensWithItsAccessKey) {
   EXPECT_EQ(o.f.game.inneronly, kTrue);
   EXPECT_EQ(o.f.P(0).caption, "0") << "the reset dealt to the inner ring only";
   EXPECT_EQ(o.f.txtNB.text, "30");
+}
+
+TEST(Keyboard, StopKeepsTheFocusOnStartForTheNextStart) {
+  Opened o;
+  ASSERT_TRUE(o.active);
+  o.f.chkFast.value = 1;
+  o.w.sync();
+  auto* start = o.find<QPushButton>("Command1_0");
+  start->setFocus(Qt::TabFocusReason);
+  // The second Space arrives while the run goes on; Stop then locks the
+  // button until the round under way is over.
+  QString focusWhileStopping = QStringLiteral("none yet");
+  QTimer::singleShot(50, [&] {
+    QTest::keyClick(start, Qt::Key_Space);
+    focusWhileStopping = focusName();
+  });
+  QTest::keyClick(start, Qt::Key_Space);
+  EXPECT_EQ(focusWhileStopping, QString()) << "nothing takes the keys of a locked Start";
+  EXPECT_EQ(o.f.Command1(0).caption, "Start");
+  EXPECT_GT(o.f.C.caption, "0");
+  EXPECT_EQ(focusName(), "Command1_0");
+  EXPECT_EQ(o.f.chkFast.value, 1);
 }
 
 // The centre of a circle of the model, in device pixels of a grab.
@@ -174,6 +202,42 @@ TEST(Drawing, MarkersStayVisibleOverAGrownCount) {
   const QImage image = o.w.board()->grab().toImage();
   const double ratio = o.w.board()->devicePixelRatioF();
   EXPECT_EQ(image.pixelColor(centreOf(o, o.f.Acircle(3), ratio)), QColor(0, 0, 255));
+  // A light ring round both level markers, over the red digits too; below
+  // the red marker stands the blue one.
+  const double scale = o.w.board()->width() / 585.0 * ratio;
+  for (std::int16_t i : {2, 3}) {
+    const Circle& c = o.f.Acircle(i);
+    const QPointF centre((c.left + c.width / 2) / 15 * scale, (c.top + c.height / 2) / 15 * scale);
+    const double r = (c.width / 2 / 15 + 1) * scale;
+    for (int k : {0, 4, 5, 6, 7}) {
+      const double a = k * 3.14159265 / 4;
+      const QPoint p = (centre + QPointF(r * std::cos(a), r * std::sin(a))).toPoint();
+      EXPECT_GE(image.pixelColor(p).green(), 150) << "marker " << i << " at " << k * 45 << " deg";
+    }
+  }
+}
+
+TEST(Drawing, TheFastBoxsSquareScalesWithTheWindow) {
+  Opened o;
+  auto squareHeight = [&o] {
+    QWidget* fast = o.find<QWidget>("chkFast");
+    const QImage image = fast->grab().toImage();
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width() / 4; ++x) {
+        if (qGray(image.pixel(x, y)) < 200) {
+          ++rows;
+          break;
+        }
+      }
+    }
+    return rows / fast->devicePixelRatioF();
+  };
+  const double design = squareHeight();
+  EXPECT_GE(design, 11);
+  o.w.resize(1170, 924 + o.w.menuBar()->height());
+  o.settle();
+  EXPECT_NEAR(squareHeight(), 2 * design, 2);
 }
 
 TEST(Drawing, AMaximisedWindowOnAProjectorScreenScalesEverything) {

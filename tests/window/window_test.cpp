@@ -371,12 +371,47 @@ TEST(Window, TypedKeysReachTheFieldAndTheModel) {
 TEST(Window, FocusingAFieldSelectsItsWholeText) {
   Opened o;
   auto* dollars = o.find<QLineEdit>("txtDollars");
+  // Visited and left through Enter first: leaving deselects the field.
+  o.f.focus = Focus::txtNB;
+  o.w.sync();
+  QTest::keyClick(o.find<QLineEdit>("txtNB"), Qt::Key_Return);
+  o.settle();
+  QTest::keyClick(dollars, Qt::Key_Return);
+  o.settle();
+  ASSERT_EQ(o.f.focus, Focus::txtNTrade);
   // Right of the text, where the click itself puts the caret at the end.
   QTest::mouseClick(dollars, Qt::LeftButton, Qt::NoModifier,
                     QPoint(dollars->width() - 4, dollars->height() / 2));
   o.settle();
   EXPECT_EQ(o.f.focus, Focus::txtDollars);
   EXPECT_EQ(dollars->selectedText(), QStringLiteral("30"));
+  QTest::keyClick(dollars, Qt::Key_7);
+  EXPECT_EQ(dollars->text(), QStringLiteral("7"));
+}
+
+TEST(Window, ALongNumberShowsItsFirstDigits) {
+  Opened o;
+  BoxCloser closer;
+  o.f.txtDollars.text = "30000";
+  o.w.sync();
+  EXPECT_EQ(o.find<QLineEdit>("txtDollars")->cursorPosition(), 0);
+  // Selected as it gets the focus, with the caret at the start.
+  QTest::keyClick(o.find<QLineEdit>("txtNB"), Qt::Key_Return);
+  auto* dollars = o.find<QLineEdit>("txtDollars");
+  EXPECT_EQ(dollars->selectedText(), QStringLiteral("30000"));
+  EXPECT_EQ(dollars->cursorPosition(), 0);
+  EXPECT_EQ(o.find<QLineEdit>("txtNB")->cursorPosition(), 0);
+  EXPECT_TRUE(closer.boxes.empty());
+}
+
+TEST(Window, ALevelCaptionTooWideForItsBoxIsDrawnSmallerInIt) {
+  Opened o;
+  o.f.lbl2(7).caption = "$7000";
+  o.w.sync();
+  const auto* caption = o.find<QLabel>("lbl2_7");
+  EXPECT_EQ(caption->geometry(), QRect(436, 49, 40, 37));
+  EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), 40);
+  EXPECT_GE(caption->font().pixelSize(), 11) << "still legible";
 }
 
 struct Hop {
@@ -442,7 +477,7 @@ TEST_P(ClickShows, TheBoxesInOrder) {
   if (auto* action = o.w.findChild<QAction*>(control)) {
     action->trigger();
   } else if (auto* button = o.w.findChild<QPushButton*>(control)) {
-    button->click();
+    QTest::mouseClick(button, Qt::LeftButton);
   } else {
     auto* label = o.w.findChild<QLabel*>(control);
     ASSERT_NE(label, nullptr);
