@@ -5,13 +5,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "view/look.h"
+
 namespace ovali {
 
 namespace {
 
 const QColor kRungColor(64, 64, 64);
 const QColor kMarkerOutline(Qt::white);
-constexpr double kMarkerOutlinePixels = 2;
 
 bool sameRect(const Rect& a, const Rect& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;

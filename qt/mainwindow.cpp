@@ -25,10 +25,6 @@ namespace ovali {
 
 namespace {
 
-// The default font of the window: smaller than this a caption is no longer
-// easy to read across a classroom.
-constexpr double kSmallestCaptionPoints = 8.25;
-
 QString qs(const std::string& s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }

@@ -14,6 +14,15 @@ namespace ovali {
 inline constexpr std::array<std::string_view, 4> kFontFamilies{
     "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"};
 
+// The light ring around each marker disc, in pixels at the design size: it
+// keeps a disc apart from digits of any colour beneath it, its own included.
+inline constexpr double kMarkerOutlinePixels = 2;
+
+// A caption drawn smaller to fit its box gets no smaller than the window's
+// default font: smaller than that it is no longer easy to read across a
+// classroom.
+inline constexpr double kSmallestCaptionPoints = 8.25;
+
 // What a screen reader calls the controls whose captions are numbers; the
 // number itself is read as the description.
 inline constexpr std::string_view kRoundName = "Round";

@@ -37,9 +37,11 @@ EM_JS(void, ovali_text, (int h, const char* text, int size),
 EM_JS(void, ovali_look,
       (int h, int px, int bold, int italic, int underline, const char* color, const char* align),
       { Ovali.look(h, px, bold, italic, underline, UTF8ToString(color), UTF8ToString(align)); });
+EM_JS(void, ovali_fit, (int h, int px, int smallest), { Ovali.fit(h, px, smallest); });
 EM_JS(void, ovali_place, (int h, double x, double y, double w, double hh),
       { Ovali.place(h, x, y, w, hh); });
-EM_JS(void, ovali_fill, (int h, const char* color), { Ovali.fill(h, UTF8ToString(color)); });
+EM_JS(void, ovali_fill, (int h, const char* color, double ring),
+      { Ovali.fill(h, UTF8ToString(color), ring); });
 EM_JS(void, ovali_ends, (int h, double x1, double y1, double x2, double y2),
       { Ovali.ends(h, x1, y1, x2, y2); });
 EM_JS(void, ovali_visible, (int h, int on), { Ovali.visible(h, on); });
@@ -381,6 +383,10 @@ void Page::syncLabel(LabelView& view, const Label& model) {
   }
   if (c.look) look(view.handle, model.font, model.forecolor, model.alignment);
   if (c.place) place(view.handle, model);
+  if (view.fitted && (c.text || c.look || c.place)) {
+    ovali_fit(view.handle, projection_.fontPixels(model.font.points),
+              projection_.fontPixels(kSmallestCaptionPoints));
+  }
   if (c.visible) ovali_visible(view.handle, model.visible);
 }
 
@@ -400,6 +406,7 @@ void Page::syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& 
         ovali_describe(view.handle, help.data(), static_cast<int>(help.size()));
       } else {
         view.handle = ovali_label(id.c_str(), group);
+        view.fitted = &views == &levelCaptions_;
         if (&views == &players_) {
           ovali_role(view.handle, "group");
           describe(view, playerName(i));
@@ -461,7 +468,10 @@ void Page::syncShapes() {
     auto& view = circles_[static_cast<std::size_t>(i)];
     if (view.handle < 0) view.handle = ovali_circle(indexedName("Acircle", i).c_str());
     const Changes c = view.shown.update(*m, relayout_);
-    if (c.look) ovali_fill(view.handle, css(m->fillcolor).c_str());
+    if (c.look || c.place) {
+      ovali_fill(view.handle, css(m->fillcolor).c_str(),
+                 kMarkerOutlinePixels * projection_.scale());
+    }
     if (c.place) place(view.handle, *m);
     if (c.visible) ovali_visible(view.handle, m->visible);
   }

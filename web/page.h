@@ -37,6 +37,9 @@ class Page {
   struct LabelView : View<Label> {
     std::string name;  // the accessible name, where the caption is its description
     bool described = false;
+    // A level caption too wide for its box is drawn smaller, not across the
+    // count beside it.
+    bool fitted = false;
   };
   struct FieldView : View<TextBox> {
     TextBox* model = nullptr;

@@ -249,8 +249,28 @@ var Ovali = {
     s.height = hh + 'px';
   },
 
-  fill: function (h, color) {
-    Ovali.els[h].style.background = color;
+  // Shrinks a caption that is wider than its box, down to `smallest` pixels,
+  // and centres it in the box's height.
+  fit: function (h, px, smallest) {
+    var el = Ovali.els[h];
+    var s = el.style;
+    s.fontSize = px + 'px';
+    s.alignItems = '';
+    var ctx = Ovali.measure ||
+      (Ovali.measure = document.createElement('canvas').getContext('2d'));
+    var cs = getComputedStyle(el);
+    ctx.font = cs.fontStyle + ' ' + cs.fontWeight + ' ' + px + 'px ' + cs.fontFamily;
+    var room = parseFloat(s.width) - 1;
+    var need = ctx.measureText(el.textContent).width;
+    if (need <= room) return;
+    s.fontSize = Math.max(smallest, Math.floor(px * room / need)) + 'px';
+    s.alignItems = 'center';
+  },
+
+  fill: function (h, color, ring) {
+    var s = Ovali.els[h].style;
+    s.background = color;
+    s.boxShadow = '0 0 0 ' + ring + 'px #fff';
   },
 
   ends: function (h, x1, y1, x2, y2) {
