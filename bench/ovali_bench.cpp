@@ -14,18 +14,19 @@
 #include <ctime>
 #include <string>
 
+#include "bench/gamealone.h"
 #include "commands/runcontrols.h"
 #include "engine/reset.h"
 #include "qt/mainwindow.h"
 #include "qt/qttoolkit.h"
-#include "toolkit/random.h"
 #include "toolkit/text.h"
 #include "view/form1.h"
 
 namespace {
 
 using namespace ovali;
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::setUp;
 
 constexpr auto kRunTime = std::chrono::seconds(2);
 
@@ -44,46 +45,8 @@ double nanosecondsPerCall(Body&& body) {
   return spent.count() / static_cast<double>(calls);
 }
 
-// The game alone: event passes do nothing but click Stop once the time is up.
-class BareToolkit : public Toolkit {
- public:
-  Form1* form = nullptr;
-  Clock::time_point stopAt;
-
-  void msgbox(std::string_view) override {}
-  void doevents() override {
-    if ((++passes_ & 1023) == 0 && Clock::now() >= stopAt) Command1_Click(*form, 0);
-  }
-  void waitevents(double) override { doevents(); }
-  void beep() override {}
-  double timer() override { return 0; }
-  void randomize() override { random_.reseed(20261208); }
-  double rnd() override { return random_.next(); }
-  [[noreturn]] void end() override { std::exit(0); }
-
- private:
-  long passes_ = 0;
-  Random random_;
-};
-
-void setUp(Form1& f, const char* players, const char* dollars) {
-  Form_Load(f);
-  f.txtNB.text = players;
-  f.txtDollars.text = dollars;
-  f.chkFast.value = 1;
-  resetgame(f);
-}
-
 double bareRoundsPerSecond(const char* players, const char* dollars) {
-  BareToolkit tk;
-  Form1 f(tk);
-  tk.form = &f;
-  setUp(f, players, dollars);
-  const auto start = Clock::now();
-  tk.stopAt = start + kRunTime;
-  Command1_Click(f, 0);
-  const std::chrono::duration<double> spent = Clock::now() - start;
-  return val(f.C.caption) / spent.count();
+  return bench::bareRoundsPerSecond(players, dollars, kRunTime);
 }
 
 // The real window over the real toolkit, shown and settled, with a fast game

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "view/changes.h"
 #include "view/look.h"
 
 namespace ovali {
@@ -14,16 +15,9 @@ namespace {
 const QColor kRungColor(64, 64, 64);
 const QColor kMarkerOutline(Qt::white);
 
-bool sameRect(const Rect& a, const Rect& b) {
-  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-}
-
-bool sameCircle(const Circle& a, const Circle& b) {
-  return sameRect(a, b) && a.fillcolor == b.fillcolor && a.visible == b.visible;
-}
-
-bool sameLine(const Line& a, const Line& b) {
-  return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.visible == b.visible;
+template <class Shape>
+bool shownAlike(const Shape& a, const Shape& b) {
+  return !compare(a, b).any();
 }
 
 // The marker discs, drawn over the labels: a count that has grown to two or
@@ -63,12 +57,13 @@ QSize Board::sizeHint() const {
 }
 
 void Board::setShapes(const std::vector<Circle>& circles, const std::vector<Line>& lines) {
-  const bool same = circles.size() == circles_.size() && lines.size() == lines_.size() &&
-                    std::equal(circles.begin(), circles.end(), circles_.begin(), sameCircle) &&
-                    std::equal(lines.begin(), lines.end(), lines_.begin(), sameLine);
+  const bool same =
+      circles.size() == circles_.size() && lines.size() == lines_.size() &&
+      std::equal(circles.begin(), circles.end(), circles_.begin(), shownAlike<Circle>) &&
+      std::equal(lines.begin(), lines.end(), lines_.begin(), shownAlike<Line>);
   if (same) return;
   if (lines.size() != lines_.size() ||
-      !std::equal(lines.begin(), lines.end(), lines_.begin(), sameLine)) {
+      !std::equal(lines.begin(), lines.end(), lines_.begin(), shownAlike<Line>)) {
     update();
   }
   circles_ = circles;

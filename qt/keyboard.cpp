@@ -18,14 +18,11 @@
 
 #include "commands/inputs.h"
 #include "qt/mainwindow.h"
+#include "view/changes.h"
 
 namespace ovali {
 
 namespace {
-
-bool sameRect(const Rect& a, const Rect& b) {
-  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-}
 
 std::optional<std::int16_t> characterCode(const QKeyEvent& key) {
   if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return 13;
@@ -183,7 +180,7 @@ void MainWindow::syncField(TextView& view, const TextBox& model) {
     w->setFont(font(model.font));
     relayout = true;
   }
-  if (relayout || !sameRect(model, view.shown)) {
+  if (relayout || !samePlace(model, view.shown)) {
     w->setGeometry(
         toQt(board_->projection().rect(model.left, model.top, model.width, model.height)));
   }

@@ -19,6 +19,7 @@
 #include "qt/accessibility.h"
 #include "qt/qttoolkit.h"
 #include "qt/tickbox.h"
+#include "view/changes.h"
 #include "view/look.h"
 
 namespace ovali {
@@ -31,10 +32,6 @@ QString qs(const std::string& s) {
 
 QString indexedName(const char* name, std::int16_t index) {
   return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
-
-bool sameRect(const Rect& a, const Rect& b) {
-  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
 }
 
 Qt::Alignment qtAlignment(Alignment a) {
@@ -317,7 +314,7 @@ void MainWindow::sync() {
 void MainWindow::syncLabel(LabelView& view, const Label& model) {
   CaptionLabel* w = view.widget;
   const bool fresh = view.generation < 0;
-  bool relayout = view.generation != generation_ || !sameRect(model, view.shown);
+  bool relayout = view.generation != generation_ || !samePlace(model, view.shown);
   if (fresh || model.caption != view.shown.caption) {
     const QString text = qs(model.caption);
     w->setText(text);
@@ -396,7 +393,7 @@ void MainWindow::syncButton(ButtonView& view, const CommandButton& model) {
   const bool relayout = view.generation != generation_;
   if (fresh || model.caption != view.shown.caption) w->setText(qs(model.caption));
   if (fresh || relayout || !(model.font == view.shown.font)) w->setFont(font(model.font));
-  if (fresh || relayout || !sameRect(model, view.shown)) {
+  if (fresh || relayout || !samePlace(model, view.shown)) {
     w->setGeometry(
         toQt(board_->projection().rect(model.left, model.top, model.width, model.height)));
   }
@@ -412,7 +409,7 @@ void MainWindow::syncCheckBox() {
   const bool relayout = fastGeneration_ != generation_;
   if (fresh || model.caption != fastShown_.caption) fast_->setText(qs(model.caption));
   if (fresh || relayout || !(model.font == fastShown_.font)) fast_->setFont(font(model.font));
-  if (fresh || relayout || !sameRect(model, fastShown_)) {
+  if (fresh || relayout || !samePlace(model, fastShown_)) {
     fast_->setGeometry(
         toQt(board_->projection().rect(model.left, model.top, model.width, model.height)));
   }

@@ -105,7 +105,6 @@ class Shown {
   // Records what the screen itself changed (a user's typing or selection),
   // so that the next update does not write it back.
   Control& shown() { return shown_; }
-  bool fresh() const { return fresh_; }
 
  private:
   Control shown_{};

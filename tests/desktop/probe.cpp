@@ -8,6 +8,8 @@
 //   selected NAME    the selected text of a field
 //   where NAME       the centre of a widget on the screen: "x y"
 
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -15,7 +17,6 @@
 #include <QSocketNotifier>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
 #include "qt/mainwindow.h"
 #include "qt/messagedialog.h"
