@@ -1,6 +1,7 @@
 #include "toolkit/text.h"
 
 #include <fast_float/fast_float.h>
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -70,7 +71,7 @@ template <class F>
 ShortestDigits shortest(F value) {
   if (!std::isfinite(value)) return {};
   char buffer[64];
-  const auto written = fmt::format_to_n(buffer, sizeof buffer, "{}", value);
+  const auto written = fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{}"), value);
   return fromShortestText(std::string_view(buffer, std::min(written.size, sizeof buffer)));
 }
 
@@ -128,8 +129,12 @@ std::string fixedDecimal(double value, int decimals) {
   if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
   decimals = std::clamp(decimals, 0, 60);
-  // Exact, as printf rounds, and with "." whatever the locale.
-  return fmt::format("{:.{}f}", value, decimals);
+  // Exact, as printf rounds, and with "." whatever the locale. The format is
+  // compiled: fmt's run-time formatter would add a third to the page.
+  char buffer[400];  // the longest double in fixed notation has 309 digits before the point
+  const auto written =
+      fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.{}f}"), value, decimals);
+  return std::string(buffer, std::min(written.size, sizeof buffer));
 }
 
 std::string plainDecimal(double value) {
