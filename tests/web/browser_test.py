@@ -171,7 +171,9 @@ class Page(unittest.TestCase):
         wait_for(lambda: self.rounds() == rounds + 1 and self.focused()[0] == "Command1_3")
 
     def test_a_misread_total_is_told_and_reset_deals_what_the_field_shows(self):
-        self.keys(Keys.ENTER, "1,000", Keys.ENTER)
+        self.keys(Keys.ENTER)
+        wait_for(lambda: self.focused() == ["txtDollars", 0, 2])
+        self.keys("1,000", Keys.ENTER)
         self.assertEqual(self.box(), "The number of dollars total must be a whole number in "
                                      "digits only; \"1,000\" was read as $1.")
         self.keys(Keys.ENTER)
