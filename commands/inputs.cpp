@@ -10,8 +10,6 @@ namespace ovali {
 
 namespace {
 
-constexpr std::int16_t kEnter = 13;
-
 void checkplayers(Form1& f) {
   if (const auto n = roundHalfEven32(val(f.txtNB.text)); n && *n % 2 != 0) {
     f.tk.msgbox("The number of players must be even.");
@@ -102,21 +100,21 @@ void txtDollars_GotFocus(Form1& f) { selectall(f.txtDollars); }
 void txtNTrade_GotFocus(Form1& f) { selectall(f.txtNTrade); }
 
 void txtNB_KeyPress(Form1& f, std::int16_t& keyascii) {
-  if (keyascii != kEnter) return;
+  if (keyascii != kEnterKey) return;
   keyascii = 0;
   checkinputs(f);
   setfocus(f, Focus::txtDollars);
 }
 
 void txtDollars_KeyPress(Form1& f, std::int16_t& keyascii) {
-  if (keyascii != kEnter) return;
+  if (keyascii != kEnterKey) return;
   keyascii = 0;
   checkinputs(f);
   setfocus(f, Focus::txtNTrade);
 }
 
 void txtNTrade_KeyPress(Form1& f, std::int16_t& keyascii) {
-  if (keyascii != kEnter) return;
+  if (keyascii != kEnterKey) return;
   keyascii = 0;
   checkinputs(f);
   resetgame(f);

@@ -2,7 +2,9 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string_view>
 
 #include "commands/inputs.h"
@@ -10,84 +12,93 @@
 #include "commands/runcontrols.h"
 #include "help/help.h"
 #include "view/look.h"
+#include "web/events.h"
 
 // ---- Elements. Strings cross as pointer and length.
 
 EM_JS(int, ovali_group, (const char* id, const char* name),
-      { return Ovali.group(UTF8ToString(id), UTF8ToString(name)); });
+      { return Ovali.elements.group(UTF8ToString(id), UTF8ToString(name)); });
 EM_JS(int, ovali_label, (const char* id, int group),
-      { return Ovali.label(UTF8ToString(id), group); });
+      { return Ovali.elements.label(UTF8ToString(id), group); });
 EM_JS(int, ovali_link, (const char* id, int index),
-      { return Ovali.link(UTF8ToString(id), index); });
+      { return Ovali.elements.link(UTF8ToString(id), index); });
 EM_JS(int, ovali_field, (const char* id, int field, int focus),
-      { return Ovali.field(UTF8ToString(id), field, focus); });
+      { return Ovali.elements.field(UTF8ToString(id), field, focus); });
 EM_JS(int, ovali_button, (const char* id, int index, int focus),
-      { return Ovali.button(UTF8ToString(id), index, focus); });
+      { return Ovali.elements.button(UTF8ToString(id), index, focus); });
 EM_JS(int, ovali_check_box, (const char* id, int focus),
-      { return Ovali.checkBox(UTF8ToString(id), focus); });
-EM_JS(int, ovali_circle, (const char* id), { return Ovali.circle(UTF8ToString(id)); });
-EM_JS(int, ovali_line, (), { return Ovali.line(); });
-EM_JS(int, ovali_bar_item, (const char* id, int event, int hasMenu),
-      { return Ovali.barItem(UTF8ToString(id), event, hasMenu); });
-EM_JS(int, ovali_menu_item, (int bar, const char* id, int event, int index, int checkable),
-      { return Ovali.menuItem(bar, UTF8ToString(id), event, index, checkable); });
+      { return Ovali.elements.checkBox(UTF8ToString(id), focus); });
+EM_JS(int, ovali_circle, (const char* id), { return Ovali.elements.circle(UTF8ToString(id)); });
+EM_JS(int, ovali_line, (), { return Ovali.elements.line(); });
+EM_JS(int, ovali_bar_item, (const char* id, const char* kind, int index, int hasMenu),
+      { return Ovali.menubar.barItem(UTF8ToString(id), UTF8ToString(kind), index, hasMenu); });
+EM_JS(int, ovali_menu_item, (int bar, const char* id, const char* kind, int index, int checkable), {
+  return Ovali.menubar.menuItem(bar, UTF8ToString(id), UTF8ToString(kind), index, checkable);
+});
+EM_JS(void, ovali_start, (const char* codes), { Ovali.queue.start(UTF8ToString(codes)); });
 
 EM_JS(void, ovali_text, (int h, const char* text, int size),
-      { Ovali.text(h, UTF8ToString(text, size)); });
+      { Ovali.elements.text(h, UTF8ToString(text, size)); });
 EM_JS(void, ovali_look,
-      (int h, int px, int bold, int italic, int underline, const char* color, const char* align),
-      { Ovali.look(h, px, bold, italic, underline, UTF8ToString(color), UTF8ToString(align)); });
-EM_JS(void, ovali_fit, (int h, int px, int smallest), { Ovali.fit(h, px, smallest); });
+      (int h, int px, int bold, int italic, int underline, const char* color, const char* align), {
+        Ovali.elements.look(h, px, bold, italic, underline, UTF8ToString(color),
+                            UTF8ToString(align));
+      });
+EM_JS(void, ovali_fit, (int h, int px, int smallest), { Ovali.elements.fit(h, px, smallest); });
 EM_JS(void, ovali_place, (int h, double x, double y, double w, double hh),
-      { Ovali.place(h, x, y, w, hh); });
+      { Ovali.elements.place(h, x, y, w, hh); });
 EM_JS(void, ovali_fill, (int h, const char* color, double ring),
-      { Ovali.fill(h, UTF8ToString(color), ring); });
+      { Ovali.elements.fill(h, UTF8ToString(color), ring); });
 EM_JS(void, ovali_ends, (int h, double x1, double y1, double x2, double y2),
-      { Ovali.ends(h, x1, y1, x2, y2); });
-EM_JS(void, ovali_visible, (int h, int on), { Ovali.visible(h, on); });
-EM_JS(void, ovali_enabled, (int h, int on), { Ovali.enabled(h, on); });
+      { Ovali.elements.ends(h, x1, y1, x2, y2); });
+EM_JS(void, ovali_visible, (int h, int on), { Ovali.elements.visible(h, on); });
+EM_JS(void, ovali_enabled, (int h, int on), { Ovali.elements.enabled(h, on); });
 EM_JS(void, ovali_value, (int h, const char* text, int size),
-      { Ovali.value(h, UTF8ToString(text, size)); });
-EM_JS(int, ovali_value_size, (int h), { return lengthBytesUTF8(Ovali.els[h].value); });
+      { Ovali.elements.value(h, UTF8ToString(text, size)); });
+EM_JS(int, ovali_value_size, (int h), { return lengthBytesUTF8(Ovali.elements.get(h).value); });
 EM_JS(void, ovali_value_copy, (int h, char* out, int size),
-      { stringToUTF8(Ovali.els[h].value, out, size); });
-EM_JS(void, ovali_select, (int h, int start, int length), { Ovali.select(h, start, length); });
-EM_JS(void, ovali_selection, (int h, int* out), { Ovali.selection(h, out); });
-EM_JS(void, ovali_checked, (int h, int on), { Ovali.checked(h, on); });
+      { stringToUTF8(Ovali.elements.get(h).value, out, size); });
+EM_JS(void, ovali_select, (int h, int start, int length),
+      { Ovali.elements.select(h, start, length); });
+EM_JS(void, ovali_selection, (int h, int* out), { Ovali.elements.selection(h, out); });
+EM_JS(void, ovali_checked, (int h, int on), { Ovali.elements.checked(h, on); });
 EM_JS(void, ovali_name, (int h, const char* name, int size),
-      { Ovali.name(h, UTF8ToString(name, size)); });
+      { Ovali.elements.name(h, UTF8ToString(name, size)); });
 EM_JS(void, ovali_describe, (int h, const char* text, int size),
-      { Ovali.describe(h, UTF8ToString(text, size)); });
-EM_JS(void, ovali_role, (int h, const char* role), { Ovali.role(h, UTF8ToString(role)); });
-EM_JS(void, ovali_focus, (int h), { Ovali.focus(h); });
+      { Ovali.elements.describe(h, UTF8ToString(text, size)); });
+EM_JS(void, ovali_role, (int h, const char* role), { Ovali.elements.role(h, UTF8ToString(role)); });
+EM_JS(void, ovali_focus, (int h), { Ovali.elements.focus(h); });
 EM_JS(void, ovali_menu_state, (int h, const char* caption, int checked, int enabled),
-      { Ovali.menuState(h, UTF8ToString(caption), checked, enabled); });
+      { Ovali.menubar.state(h, UTF8ToString(caption), checked, enabled); });
 EM_JS(void, ovali_title, (const char* title, int size),
       { document.title = UTF8ToString(title, size); });
 EM_JS(void, ovali_layout, (const char* family, int boxPx, int menuPx),
-      { Ovali.layout(UTF8ToString(family), boxPx, menuPx); });
-EM_JS(void, ovali_stage_size, (double* out), { Ovali.stageSize(out); });
-EM_JS(int, ovali_take, (int* out), { return Ovali.take(out); });
+      { Ovali.page.layout(UTF8ToString(family), boxPx, menuPx); });
+EM_JS(void, ovali_stage_size, (double* out), { Ovali.elements.stageSize(out); });
+EM_JS(int, ovali_take, (int* out), { return Ovali.queue.take(out); });
 
 namespace ovali {
 
 namespace {
 
-// Event kinds of web/page.js.
-enum Event {
-  kClick = 1,
-  kFast = 2,
-  kEdit = 3,
-  kFocus = 4,
-  kEnter = 5,
-  kSelect = 6,
-  kOption = 7,
-  kExit = 8,
-  kAbout = 9,
-  kLink = 10,
-  kBoxClosed = 11,
-  kResize = 12,
+// The menu bar as data: a bar item (parent -1) or an item in the menu of the
+// bar item at `parent`; `click` handles the choice, none for a bar item that
+// opens a menu. The options' items go into the menu of kOptionsMenu.
+struct MenuEntry {
+  const char* id;
+  MenuItem Form1::*item;
+  int parent;
+  void (*click)(Form1&);
+  bool checkable;
 };
+
+constexpr MenuEntry kMenus[] = {
+    {"mnuFile", &Form1::mnuFile, -1, nullptr, false},
+    {"mnuexit", &Form1::mnuexit, 0, mnuexit_Click, false},
+    {"mnuOpt", &Form1::mnuOpt, -1, nullptr, false},
+    {"mnuAbout", &Form1::mnuAbout, -1, mnuAbout_Click, false},
+};
+constexpr int kOptionsMenu = 2;
 
 std::string indexedName(const char* name, std::int16_t index) {
   return std::string(name) + "_" + std::to_string(index);
@@ -117,17 +128,30 @@ void text(int h, std::string_view s) { ovali_text(h, s.data(), static_cast<int>(
 }  // namespace
 
 Page::Page(Form1& f) : f_(f) {
-  file_.handle = ovali_bar_item("mnuFile", 0, 1);
-  exit_.handle = ovali_menu_item(file_.handle, "mnuexit", kExit, 0, 0);
-  options_.handle = ovali_bar_item("mnuOpt", 0, 1);
+  ovali_start(pageEventCodes().c_str());
+  const char* menu = pageEventName(PageEvent::Menu);
+  for (int i = 0; i < static_cast<int>(std::size(kMenus)); ++i) {
+    const MenuEntry& entry = kMenus[i];
+    MenuView view{-1, &(f_.*entry.item), {}};
+    if (entry.parent < 0) {
+      const bool opens = std::any_of(std::begin(kMenus), std::end(kMenus),
+                                     [i](const MenuEntry& e) { return e.parent == i; }) ||
+                         i == kOptionsMenu;
+      view.handle = ovali_bar_item(entry.id, menu, i, opens);
+    } else {
+      view.handle = ovali_menu_item(menus_[static_cast<std::size_t>(entry.parent)].handle, entry.id,
+                                    menu, i, entry.checkable);
+    }
+    menus_.push_back(view);
+  }
   for (std::int16_t k = 0; k < f_.mnuO.extent(); ++k) {
-    optionItems_.emplace_back();
-    if (f_.mnuO.exists(k)) {
-      optionItems_.back().handle =
-          ovali_menu_item(options_.handle, indexedName("mnuO", k).c_str(), kOption, k, 1);
+    if (const MenuItem* item = f_.mnuO.find(k)) {
+      menus_.push_back({ovali_menu_item(menus_[kOptionsMenu].handle, indexedName("mnuO", k).c_str(),
+                                        pageEventName(PageEvent::Option), k, 1),
+                        item,
+                        {}});
     }
   }
-  about_.handle = ovali_bar_item("mnuAbout", kAbout, 0);
 
   // The focusable controls go into the page in the window's tab order, which
   // makes it the page's own; the labels, the board and the links follow.
@@ -220,16 +244,16 @@ void Page::dispatch() {
   int args[3] = {0, 0, 0};
   for (int kind = ovali_take(args); kind != 0; kind = ovali_take(args)) {
     const auto index = static_cast<std::int16_t>(args[0]);
-    switch (kind) {
-      case kClick:
+    switch (static_cast<PageEvent>(kind)) {
+      case PageEvent::Click:
         Command1_Click(f_, index);
         break;
-      case kFast:
+      case PageEvent::Fast:
         f_.chkFast.value = static_cast<std::int16_t>(args[0] != 0 ? 1 : 0);
         fast_.shown.shown().value = f_.chkFast.value;
         chkFast_Click(f_);
         break;
-      case kEdit:
+      case PageEvent::Edit:
         if (FieldView* view = field(args[0])) {
           std::string value(static_cast<std::size_t>(ovali_value_size(view->handle)) + 1, '\0');
           ovali_value_copy(view->handle, value.data(), static_cast<int>(value.size()));
@@ -243,7 +267,7 @@ void Page::dispatch() {
           view->change(f_);
         }
         break;
-      case kSelect:
+      case PageEvent::Select:
         if (FieldView* view = field(args[0])) {
           TextBox& shown = view->shown.shown();
           TextBox& model = *view->model;
@@ -255,7 +279,7 @@ void Page::dispatch() {
           }
         }
         break;
-      case kFocus: {
+      case PageEvent::Focus: {
         const auto target = static_cast<Focus>(args[0]);
         f_.focus = target;
         shownFocus_ = target;
@@ -264,29 +288,28 @@ void Page::dispatch() {
         if (target == Focus::txtNTrade) txtNTrade_GotFocus(f_);
         break;
       }
-      case kEnter:
+      case PageEvent::Enter:
         if (FieldView* view = field(args[0])) {
-          std::int16_t keyascii = 13;
+          std::int16_t keyascii = kEnterKey;
           view->keyPress(f_, keyascii);
         }
         break;
-      case kOption:
+      case PageEvent::Option:
         mnuO_Click(f_, index);
         break;
-      case kExit:
-        mnuexit_Click(f_);
+      case PageEvent::Menu:
+        if (index >= 0 && index < static_cast<int>(std::size(kMenus)) && kMenus[index].click) {
+          kMenus[index].click(f_);
+        }
         break;
-      case kAbout:
-        mnuAbout_Click(f_);
-        break;
-      case kLink:
+      case PageEvent::Link:
         Label3_Click(f_, index);
         break;
-      case kResize:
+      case PageEvent::Resize:
         relayout_ = true;
         break;
-      case kBoxClosed:  // it only woke the game
-      default:
+      case PageEvent::BoxClosed:  // it only woke the game
+      case PageEvent::None:
         break;
     }
   }
@@ -330,16 +353,7 @@ void Page::describe(LabelView& view, const std::string& name) {
 
 void Page::sync() {
   // The menu bar first: its height decides the stage's.
-  syncMenu(file_, f_.mnuFile);
-  syncMenu(exit_, f_.mnuexit);
-  syncMenu(options_, f_.mnuOpt);
-  for (std::int16_t k = 0; k < f_.mnuO.extent(); ++k) {
-    const MenuItem* item = f_.mnuO.find(k);
-    if (item && static_cast<std::size_t>(k) < optionItems_.size()) {
-      syncMenu(optionItems_[static_cast<std::size_t>(k)], *item);
-    }
-  }
-  syncMenu(about_, f_.mnuAbout);
+  for (MenuView& view : menus_) syncMenu(view);
   if (relayout_) layout();
 
   if (!titleShown_ || shownTitle_ != f_.caption) {
@@ -497,8 +511,8 @@ void Page::syncShapes() {
   line(line2_, f_.Line2);
 }
 
-void Page::syncMenu(MenuView& view, const MenuItem& model) {
-  if (view.handle < 0) return;
+void Page::syncMenu(MenuView& view) {
+  const MenuItem& model = *view.model;
   if (!view.shown.update(model).any()) return;
   ovali_menu_state(view.handle, model.caption.c_str(), model.checked, model.enabled);
 }

@@ -49,6 +49,7 @@ class Page {
   };
   struct MenuView {
     int handle = -1;
+    const MenuItem* model = nullptr;
     Shown<MenuItem> shown;
   };
 
@@ -63,7 +64,7 @@ class Page {
   void syncButton(View<CommandButton>& view, const CommandButton& model);
   void syncCheckBox();
   void syncShapes();
-  void syncMenu(MenuView& view, const MenuItem& model);
+  void syncMenu(MenuView& view);
   void syncAccessibleNames();
   void syncFocus();
   void place(int handle, const Rect& r);
@@ -87,8 +88,7 @@ class Page {
   std::vector<View<Line>> rungs_;
   View<Line> line2_;
 
-  MenuView file_, exit_, options_, about_;
-  std::vector<MenuView> optionItems_;
+  std::vector<MenuView> menus_;  // the menu bar's entries, then the options' items
 
   std::string shownTitle_;
   bool titleShown_ = false;
