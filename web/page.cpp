@@ -7,10 +7,12 @@
 #include <iterator>
 #include <string_view>
 
+#include "commands/address.h"
 #include "commands/inputs.h"
 #include "commands/options.h"
 #include "commands/runcontrols.h"
 #include "help/help.h"
+#include "view/arrangements.h"
 #include "view/look.h"
 #include "web/events.h"
 
@@ -70,11 +72,16 @@ EM_JS(void, ovali_role, (int h, const char* role), { Ovali.elements.role(h, UTF8
 EM_JS(void, ovali_focus, (int h), { Ovali.elements.focus(h); });
 EM_JS(void, ovali_menu_state, (int h, const char* caption, int checked, int enabled),
       { Ovali.menubar.state(h, UTF8ToString(caption), checked, enabled); });
-EM_JS(void, ovali_title, (const char* title, int size),
-      { document.title = UTF8ToString(title, size); });
+EM_JS(void, ovali_title, (const char* title, const char* phase),
+      { Ovali.page.title(UTF8ToString(title), UTF8ToString(phase)); });
+EM_JS(void, ovali_announce, (const char* text), { Ovali.page.announce(UTF8ToString(text)); });
+EM_JS(int, ovali_query_size, (), { return lengthBytesUTF8(location.search); });
+EM_JS(void, ovali_query_copy, (char* out, int size), { stringToUTF8(location.search, out, size); });
+EM_JS(void, ovali_address, (const char* query), { Ovali.page.address(UTF8ToString(query)); });
 EM_JS(void, ovali_layout, (const char* family, int boxPx, int menuPx),
       { Ovali.page.layout(UTF8ToString(family), boxPx, menuPx); });
 EM_JS(void, ovali_stage_size, (double* out), { Ovali.elements.stageSize(out); });
+EM_JS(void, ovali_extent, (double width, double height), { Ovali.page.extent(width, height); });
 EM_JS(int, ovali_take, (int* out), { return Ovali.queue.take(out); });
 
 namespace ovali {
@@ -222,6 +229,17 @@ void Page::open() {
   f_.focus = Focus::txtNB;
   txtNB_GotFocus(f_);
   sync();
+  std::string query(static_cast<std::size_t>(ovali_query_size()) + 1, '\0');
+  ovali_query_copy(query.data(), static_cast<int>(query.size()));
+  query.resize(query.size() - 1);
+  if (query.empty() || query == "?") return;
+  const AddressReading reading = readAddress(query);
+  if (!reading.error.empty()) {
+    f_.tk.msgbox(reading.error);
+    return;
+  }
+  applyAddress(f_, reading.settings);
+  sync();
 }
 
 // ---------------------------------------------------------------------------
@@ -321,7 +339,7 @@ void Page::dispatch() {
 void Page::layout() {
   double size[2] = {0, 0};
   ovali_stage_size(size);
-  projection_ = Projection(f_.clientWidth, f_.clientHeight, size[0], size[1]);
+  project(size[0], size[1]);
   // Message boxes and menus grow with the picture, for the back of a room.
   const int box = std::max(13, projection_.fontPixels(8.25));
   const int menu = std::max(13, projection_.fontPixels(9));
@@ -331,17 +349,24 @@ void Page::layout() {
   ovali_layout(families.c_str(), box, menu);
   // The menu bar's height follows its font: measure the stage again.
   ovali_stage_size(size);
-  projection_ = Projection(f_.clientWidth, f_.clientHeight, size[0], size[1]);
+  project(size[0], size[1]);
 }
 
-void Page::place(int handle, const Rect& r) {
-  const RectF p = projection_.rectF(r.left, r.top, r.width, r.height);
+void Page::project(double width, double height) {
+  // Never smaller than the design's own size: browser zoom then enlarges
+  // the game, and the page scrolls where it must.
+  projection_ = Projection(arrangementFor(width, height), width, height, 1);
+  ovali_extent(projection_.width(), projection_.height());
+}
+
+void Page::place(Area area, int handle, const Rect& r) {
+  const RectF p = projection_.rectF(area, r.left, r.top, r.width, r.height);
   ovali_place(handle, p.x, p.y, p.width, p.height);
 }
 
-void Page::look(int handle, const Font& font, const Color& color, Alignment alignment) {
-  ovali_look(handle, projection_.fontPixels(font.points), font.bold, font.italic, font.underline,
-             css(color).c_str(), justify(alignment));
+void Page::look(Area area, int handle, const Font& font, const Color& color, Alignment alignment) {
+  ovali_look(handle, projection_.fontPixels(area, font.points), font.bold, font.italic,
+             font.underline, css(color).c_str(), justify(alignment));
 }
 
 void Page::describe(LabelView& view, const std::string& name) {
@@ -357,15 +382,30 @@ void Page::sync() {
   if (relayout_) layout();
 
   if (!titleShown_ || shownTitle_ != f_.caption) {
-    ovali_title(f_.caption.data(), static_cast<int>(f_.caption.size()));
+    ovali_title(tabTitle(f_).c_str(), f_.caption.c_str());
     shownTitle_ = f_.caption;
     titleShown_ = true;
   }
+  // A Step or a run has ended when the controls it locked are free again
+  // with another round shown (a fast Step may lock and free them between two
+  // syncs); a fast run says nothing per round, and a reset nothing at all.
+  if (f_.mnuOpt.enabled) {
+    std::string said = roundAnnouncement(f_);
+    if (said != lastRound_ && f_.C.caption != "0" && !lastRound_.empty()) {
+      ovali_announce(said.c_str());
+    }
+    lastRound_ = std::move(said);
+  }
+  // The address carries the settings of the last reset, for a link or a reload.
+  if (std::string address = addressOf(f_); !address.empty() && address != shownAddress_) {
+    ovali_address(address.c_str());
+    shownAddress_ = std::move(address);
+  }
 
-  syncLabel(label2_, f_.Label2);
-  syncLabel(label1_, f_.label1);
-  syncLabel(label4_, f_.Label4);
-  syncLabel(counter_, f_.C);
+  syncLabel(label2_, f_.Label2, Area::Inputs);
+  syncLabel(label1_, f_.label1, Area::Inputs);
+  syncLabel(label4_, f_.Label4, Area::Inputs);
+  syncLabel(counter_, f_.C, Area::Counter);
   syncField(txtNB_);
   syncField(txtDollars_);
   syncField(txtNTrade_);
@@ -376,18 +416,18 @@ void Page::sync() {
     }
   }
   syncCheckBox();
-  syncLabels(links_, f_.Label3, "Label3");
-  syncLabels(players_, f_.P, "P", board_);
-  syncLabels(levelCaptions_, f_.lbl2, "lbl2", ladder_);
-  syncLabels(counts_, f_.T, "T", ladder_);
-  syncLabels(outerCounts_, f_.TS, "TS", ladder_);
+  syncLabels(links_, f_.Label3, "Label3", Area::Links);
+  syncLabels(players_, f_.P, "P", Area::Board, board_);
+  syncLabels(levelCaptions_, f_.lbl2, "lbl2", Area::Ladder, ladder_);
+  syncLabels(counts_, f_.T, "T", Area::Ladder, ladder_);
+  syncLabels(outerCounts_, f_.TS, "TS", Area::Ladder, ladder_);
   syncAccessibleNames();
   syncShapes();
   syncFocus();
   relayout_ = false;
 }
 
-void Page::syncLabel(LabelView& view, const Label& model) {
+void Page::syncLabel(LabelView& view, const Label& model, Area area) {
   const Changes c = view.shown.update(model, relayout_);
   if (c.text) {
     text(view.handle, model.caption);
@@ -395,17 +435,17 @@ void Page::syncLabel(LabelView& view, const Label& model) {
       ovali_describe(view.handle, model.caption.data(), static_cast<int>(model.caption.size()));
     }
   }
-  if (c.look) look(view.handle, model.font, model.forecolor, model.alignment);
-  if (c.place) place(view.handle, model);
+  if (c.look) look(area, view.handle, model.font, model.forecolor, model.alignment);
+  if (c.place) place(area, view.handle, model);
   if (view.fitted && (c.text || c.look || c.place)) {
-    ovali_fit(view.handle, projection_.fontPixels(model.font.points),
-              projection_.fontPixels(kSmallestCaptionPoints));
+    ovali_fit(view.handle, projection_.fontPixels(area, model.font.points),
+              projection_.fontPixels(area, kSmallestCaptionPoints));
   }
   if (c.visible) ovali_visible(view.handle, model.visible);
 }
 
 void Page::syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& model,
-                      const char* name, int group) {
+                      const char* name, Area area, int group) {
   const auto extent = static_cast<std::size_t>(model.extent());
   if (views.size() < extent) views.resize(extent);
   for (std::int16_t i = 0; i < model.extent(); ++i) {
@@ -430,7 +470,7 @@ void Page::syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& 
         }
       }
     }
-    syncLabel(view, *m);
+    syncLabel(view, *m, area);
   }
 }
 
@@ -449,16 +489,16 @@ void Page::syncField(FieldView& view) {
   const Changes c = view.shown.update(model, relayout_);
   if (c.text) ovali_value(view.handle, model.text.data(), static_cast<int>(model.text.size()));
   if (c.text || c.selection) ovali_select(view.handle, model.selstart, model.sellength);
-  if (c.look) look(view.handle, model.font, kWindowText, Alignment::Left);
-  if (c.place) place(view.handle, model);
+  if (c.look) look(Area::Inputs, view.handle, model.font, kWindowText, Alignment::Left);
+  if (c.place) place(Area::Inputs, view.handle, model);
   if (c.enabled) ovali_enabled(view.handle, model.enabled);
 }
 
 void Page::syncButton(View<CommandButton>& view, const CommandButton& model) {
   const Changes c = view.shown.update(model, relayout_);
   if (c.text) text(view.handle, model.caption);
-  if (c.look) look(view.handle, model.font, kWindowText, Alignment::Center);
-  if (c.place) place(view.handle, model);
+  if (c.look) look(Area::Controls, view.handle, model.font, kWindowText, Alignment::Center);
+  if (c.place) place(Area::Controls, view.handle, model);
   if (c.enabled) ovali_enabled(view.handle, model.enabled);
   if (c.visible) ovali_visible(view.handle, model.visible);
 }
@@ -467,8 +507,8 @@ void Page::syncCheckBox() {
   const CheckBox& model = f_.chkFast;
   const Changes c = fast_.shown.update(model, relayout_);
   if (c.text) text(fast_.handle, model.caption);
-  if (c.look) look(fast_.handle, model.font, kWindowText, Alignment::Left);
-  if (c.place) place(fast_.handle, model);
+  if (c.look) look(Area::Controls, fast_.handle, model.font, kWindowText, Alignment::Left);
+  if (c.place) place(Area::Controls, fast_.handle, model);
   if (c.enabled) ovali_enabled(fast_.handle, model.enabled);
   if (c.value) ovali_checked(fast_.handle, model.value != 0);
 }
@@ -486,15 +526,16 @@ void Page::syncShapes() {
       ovali_fill(view.handle, css(m->fillcolor).c_str(),
                  kMarkerOutlinePixels * projection_.scale());
     }
-    if (c.place) place(view.handle, *m);
+    // Markers 2 and 3 stand on the ladder, at their players' rows.
+    if (c.place) place(i < 2 ? Area::Board : Area::Ladder, view.handle, *m);
     if (c.visible) ovali_visible(view.handle, m->visible);
   }
 
-  const auto line = [this](View<Line>& view, const Line& m) {
+  const auto line = [this](View<Line>& view, const Line& m, Area area) {
     const Changes c = view.shown.update(m, relayout_);
     if (c.place) {
-      const PointF a = projection_.point(m.x1, m.y1);
-      const PointF b = projection_.point(m.x2, m.y2);
+      const PointF a = projection_.point(area, m.x1, m.y1);
+      const PointF b = projection_.point(area, m.x2, m.y2);
       ovali_ends(view.handle, a.x, a.y, b.x, b.y);
     }
     if (c.visible) ovali_visible(view.handle, m.visible);
@@ -506,9 +547,9 @@ void Page::syncShapes() {
     if (!m) continue;
     auto& view = rungs_[static_cast<std::size_t>(i)];
     if (view.handle < 0) view.handle = ovali_line();
-    line(view, *m);
+    line(view, *m, Area::Ladder);
   }
-  line(line2_, f_.Line2);
+  line(line2_, f_.Line2, Area::Board);
 }
 
 void Page::syncMenu(MenuView& view) {

@@ -76,7 +76,8 @@ Ovali.elements = (() => {
     el.type = 'text';
     el.autocomplete = 'off';
     el.spellcheck = false;
-    el.setAttribute('inputmode', 'decimal');
+    // Only whole numbers are valid: a phone shows its number pad.
+    el.setAttribute('inputmode', 'numeric');
     el.addEventListener('focus', (e) => userFocus(e, focus));
     el.addEventListener('input', () => push('edit', index));
     // Of the typed keys only Enter means something to the game, which
