@@ -7,7 +7,6 @@
 
 #include "engine/reset.h"
 #include "fake_toolkit.h"
-#include "view/look.h"
 
 namespace ovali::testing {
 namespace {
@@ -101,15 +100,6 @@ TEST(Address, FastAloneDealsNothing) {
   EXPECT_EQ(s.f.chkFast.value, 1);
   EXPECT_EQ(s.f.game.ready, kFalse);
   EXPECT_TRUE(s.tk.messages.empty());
-}
-
-TEST(Address, TabTitleAndAnnouncement) {
-  Started s;
-  EXPECT_EQ(tabTitle(s.f), "The Ovalin Game");
-  s.f.caption = "Check";
-  s.f.C.caption = "12";
-  EXPECT_EQ(tabTitle(s.f), "The Ovalin Game \u2014 Check");
-  EXPECT_EQ(roundAnnouncement(s.f), "Round 12, Check");
 }
 
 }  // namespace

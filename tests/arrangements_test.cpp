@@ -1,13 +1,9 @@
-// The page's arrangements: which one a screen gets, and that each puts every
-// control where a finger or a pointer can use it.
+// The page's arrangements: which one a screen gets, and where each puts its
+// areas. The browser tests measure the controls' targets in each.
 
 #include "view/arrangements.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-
-#include "fake_toolkit.h"
 
 namespace ovali::testing {
 namespace {
@@ -65,43 +61,6 @@ TEST(Arrangements, ZoomEnlargesInsteadOfShrinkingBackToTheScreen) {
   EXPECT_EQ(p.point(Area::Board, 0, 0).x, (683 - 585) / 2.0) << "as wide as it fits: centred";
   EXPECT_EQ(p.point(Area::Board, 0, 0).y, 0) << "taller than the stage: from the top, to scroll";
   EXPECT_DOUBLE_EQ(p.height(), 462);
-}
-
-TEST(Arrangements, EveryControlIsALargeEnoughTargetUpright) {
-  Started s;
-  const Form1& f = s.f;
-  struct Target {
-    const char* name;
-    Area area;
-    Rect rect;
-    double minimumHeight;
-  };
-  std::vector<Target> targets{{"txtNB", Area::Inputs, f.txtNB, 24},
-                              {"txtDollars", Area::Inputs, f.txtDollars, 24},
-                              {"txtNTrade", Area::Inputs, f.txtNTrade, 24},
-                              {"chkFast", Area::Controls, f.chkFast, 24}};
-  for (std::int16_t i : {0, 2, 3, 4})
-    targets.push_back({"button", Area::Controls, f.Command1(i), 40});
-  for (std::int16_t i = 0; i < 4; ++i) targets.push_back({"link", Area::Links, f.Label3(i), 24});
-
-  struct Screen {
-    const char* name;
-    double width, height;
-    bool phone;
-  };
-  for (const Screen& screen :
-       {Screen{"phone", 390, 795, true}, Screen{"tablet", 768, 975, false}}) {
-    const Projection p(arrangementFor(screen.width, screen.height), screen.width, screen.height, 1);
-    EXPECT_NEAR(p.width(), screen.width, 0.5) << screen.name << ": the game spans the width";
-    EXPECT_LE(p.height(), screen.height) << screen.name << ": no scrolling";
-    for (const Target& t : targets) {
-      const RectF r = p.rectF(t.area, t.rect.left, t.rect.top, t.rect.width, t.rect.height);
-      EXPECT_GE(r.width, 24) << screen.name << " " << t.name;
-      EXPECT_GE(r.height, screen.phone ? t.minimumHeight : 24) << screen.name << " " << t.name;
-      EXPECT_GE(r.x, 0) << screen.name << " " << t.name;
-      EXPECT_LE(r.x + r.width, screen.width) << screen.name << " " << t.name;
-    }
-  }
 }
 
 }  // namespace
