@@ -12,8 +12,6 @@ namespace ovali {
 
 namespace {
 
-constexpr std::int16_t kEnter = 13;
-
 std::string_view withoutBlanks(std::string_view text) {
   constexpr std::string_view kBlanks = " \t\r\n";
   const std::size_t first = text.find_first_not_of(kBlanks);
@@ -135,21 +133,21 @@ void txtDollars_GotFocus(Form1& f) { selectall(f.txtDollars); }
 void txtNTrade_GotFocus(Form1& f) { selectall(f.txtNTrade); }
 
 void txtNB_KeyPress(Form1& f, std::int16_t& keyascii) {
-  if (keyascii != kEnter) return;
+  if (keyascii != kEnterKey) return;
   keyascii = 0;
   checkinputs(f);
   setfocus(f, Focus::txtDollars);
 }
 
 void txtDollars_KeyPress(Form1& f, std::int16_t& keyascii) {
-  if (keyascii != kEnter) return;
+  if (keyascii != kEnterKey) return;
   keyascii = 0;
   checkinputs(f);
   setfocus(f, Focus::txtNTrade);
 }
 
 void txtNTrade_KeyPress(Form1& f, std::int16_t& keyascii) {
-  if (keyascii != kEnter) return;
+  if (keyascii != kEnterKey) return;
   keyascii = 0;
   checkinputs(f);
   resetgame(f);

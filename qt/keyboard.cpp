@@ -25,7 +25,7 @@ namespace ovali {
 namespace {
 
 std::optional<std::int16_t> characterCode(const QKeyEvent& key) {
-  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return 13;
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return kEnterKey;
   if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return std::nullopt;
   const QString text = key.text();
   if (text.size() != 1) return std::nullopt;

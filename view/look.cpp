@@ -4,6 +4,16 @@
 
 namespace ovali {
 
+std::string tabTitle(const Form1& f) {
+  if (f.caption.empty() || f.caption == kProgramName) return std::string(kProgramName);
+  return std::string(kProgramName) + " \u2014 " + f.caption;
+}
+
+std::string roundAnnouncement(const Form1& f) {
+  return std::string(kRoundName) + " " + (f.C.caption.empty() ? "0" : f.C.caption) + ", " +
+         f.caption;
+}
+
 std::string playerName(std::int16_t index) {
   return "Player " + std::to_string(index) + (index % 2 ? ", inner ring" : ", outer ring");
 }

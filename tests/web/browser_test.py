@@ -135,7 +135,7 @@ class Page(unittest.TestCase):
         for i in range(0, n, 2):
             j = (i - 2 * c + 1) % n
             self.assertEqual(before[i] + before[j], after[i] + after[j], f"pair {i} and {j}")
-        self.assertEqual(self.driver.title, "Check")
+        self.assertEqual(self.driver.title, "The Ovalin Game \u2014 Check")
 
     def test_enter_walks_the_fields_with_a_validation_message(self):
         self.keys("31", Keys.ENTER)
