@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "view/look.h"
+
 namespace ovali {
 namespace {
 
@@ -86,6 +88,13 @@ TEST(ChartLayout, TextsStandBesideWhatTheyNameAndClearOfEachOther) {
       }
     }
   }
+}
+
+// The page draws the chart's colours as SVG and HTML write them.
+TEST(ChartLayout, ColoursAsHexTriplets) {
+  EXPECT_EQ(hexColor(Color{0, 114, 178}), "#0072b2");
+  EXPECT_EQ(hexColor(Color{213, 94, 0}), "#d55e00");
+  EXPECT_EQ(hexColor(kWhite), "#ffffff");
 }
 
 }  // namespace

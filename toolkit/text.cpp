@@ -33,46 +33,24 @@ bool shortDigits(std::string_view text, double& value) {
   return true;
 }
 
-// fmt's shortest text of a value ("0.1", "1e+308", "-5.960464477539063e-08")
-// as digits and the place of the point, trailing zeros dropped.
-ShortestDigits fromShortestText(std::string_view s) {
-  ShortestDigits out;
-  if (!s.empty() && s.front() == '-') {
-    out.negative = true;
-    s.remove_prefix(1);
-  }
-  int exponent = 0;
-  if (const std::size_t e = s.find('e'); e != std::string_view::npos) {
-    std::string_view exponentText = s.substr(e + 1);
-    if (!exponentText.empty() && exponentText.front() == '+') exponentText.remove_prefix(1);
-    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-    s = s.substr(0, e);
-  }
-  const std::size_t point = s.find('.');
-  int wholeDigits = static_cast<int>(point == std::string_view::npos ? s.size() : point);
-  for (const char c : s) {
-    if (!isDigit(c)) continue;
-    if (c == '0' && out.digits.empty()) {
-      --wholeDigits;  // a leading zero holds no place of its own
-      continue;
-    }
-    out.digits += c;
-  }
-  const std::size_t lastNonZero = out.digits.find_last_not_of('0');
-  out.digits.resize(lastNonZero == std::string::npos ? 0 : lastNonZero + 1);
-  if (out.digits.empty()) return {};
-  out.pointAt = wholeDigits + exponent;
-  return out;
-}
-
-// fmt writes the shortest digits that read back as the same value (the
-// nearest such when there are several), in the value's own precision.
+// The shortest digits that read back as the same value, the nearest such
+// when there are several, in the value's own precision: fmt's Dragonbox,
+// called directly rather than through a format string, which would bring
+// fmt's whole formatter into the page.
 template <class F>
 ShortestDigits shortest(F value) {
-  if (!std::isfinite(value)) return {};
-  char buffer[64];
-  const auto written = fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{}"), value);
-  return fromShortestText(std::string_view(buffer, std::min(written.size, sizeof buffer)));
+  if (!std::isfinite(value) || value == 0) return {};
+  const auto found = fmt::detail::dragonbox::to_decimal(std::fabs(value));
+  ShortestDigits out;
+  out.negative = std::signbit(value);
+  char buffer[24];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, found.significand);
+  out.digits.assign(buffer, written.ptr);
+  const std::size_t lastNonZero = out.digits.find_last_not_of('0');
+  const auto dropped = static_cast<int>(out.digits.size() - (lastNonZero + 1));
+  out.digits.resize(lastNonZero + 1);
+  out.pointAt = static_cast<int>(out.digits.size()) + dropped + found.exponent;
+  return out;
 }
 
 }  // namespace

@@ -27,4 +27,14 @@ std::string countName(const Form1& f, std::int16_t row, bool outer) {
   return (apart ? "Inner-ring players with " : "Players with ") + amount;
 }
 
+std::string hexColor(const Color& c) {
+  constexpr char kDigits[] = "0123456789abcdef";
+  std::string text = "#";
+  for (const std::uint8_t part : {c.r, c.g, c.b}) {
+    text += kDigits[part >> 4];
+    text += kDigits[part & 15];
+  }
+  return text;
+}
+
 }  // namespace ovali

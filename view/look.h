@@ -30,6 +30,9 @@ inline constexpr std::string_view kLinkDescription = "Help link";
 
 inline constexpr std::string_view kProgramName = "The Ovalin Game";
 
+// A colour as HTML and SVG write it: "#0072b2".
+std::string hexColor(const Color& c);
+
 // A browser tab's title: the program's name, and the phase the window's
 // title bar shows after it ("The Ovalin Game — Check").
 std::string tabTitle(const Form1& f);

@@ -1,9 +1,10 @@
 #include "web/chartsvg.h"
 
 #include <cmath>
-#include <cstdio>
 #include <string_view>
 
+#include "toolkit/text.h"
+#include "view/look.h"
 #include "view/projection.h"
 
 namespace ovali {
@@ -11,17 +12,9 @@ namespace ovali {
 namespace {
 
 // Twips to the SVG's own units, the pixels of the chart at 96 dpi.
-std::string px(double twips) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.2f", twips / Projection::kTwipsPerPixel);
-  return buffer;
-}
+std::string px(double twips) { return fixedDecimal(twips / Projection::kTwipsPerPixel, 2); }
 
-std::string rgb(const Color& c) {
-  char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", c.r, c.g, c.b);
-  return buffer;
-}
+std::string rgb(const Color& c) { return hexColor(c); }
 
 std::string escaped(std::string_view text) {
   std::string out;
@@ -80,12 +73,12 @@ std::string marker(const Chart& c, double x, double y) {
 }  // namespace
 
 std::string chartSvg(const Chart& c, double scale) {
-  char size[64];
-  std::snprintf(size, sizeof size, "width=\"%.0f\" height=\"%.0f\"",
-                std::ceil(c.width / Projection::kTwipsPerPixel * scale),
-                std::ceil(c.height / Projection::kTwipsPerPixel * scale));
+  const std::string size =
+      "width=\"" + fixedDecimal(std::ceil(c.width / Projection::kTwipsPerPixel * scale), 0) +
+      "\" height=\"" + fixedDecimal(std::ceil(c.height / Projection::kTwipsPerPixel * scale), 0) +
+      "\"";
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"chart\" role=\"img\" " +
-                    std::string(size) + " viewBox=\"0 0 " + px(c.width) + " " + px(c.height) +
+                    size + " viewBox=\"0 0 " + px(c.width) + " " + px(c.height) +
                     "\" aria-label=\"" + escaped(c.name) + "\" fill=\"" + rgb(c.ink) +
                     "\" font-size=\"11\">";
   svg += rect(Rect{0, 0, c.width, c.height}, c.background);

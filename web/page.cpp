@@ -3,7 +3,6 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <iterator>
 #include <string_view>
 
@@ -111,12 +110,7 @@ std::string indexedName(const char* name, std::int16_t index) {
   return std::string(name) + "_" + std::to_string(index);
 }
 
-std::string css(const Color& c) {
-  if (c.windowText) return "CanvasText";
-  char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", c.r, c.g, c.b);
-  return buffer;
-}
+std::string css(const Color& c) { return c.windowText ? "CanvasText" : hexColor(c); }
 
 const char* justify(Alignment a) {
   switch (a) {
