@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/reset.h"
+#include "commands/reset.h"
 #include "toolkit/text.h"
 
 namespace ovali {

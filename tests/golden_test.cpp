@@ -19,9 +19,11 @@
 
 #include "commands/options.h"
 #include "commands/runcontrols.h"
+#include "engine/transfer.h"
 #include "toolkit/random.h"
 #include "toolkit/text.h"
 #include "view/form1.h"
+#include "view/present.h"
 
 namespace ovali {
 namespace {
@@ -47,6 +49,7 @@ class GoldenToolkit : public Toolkit {
   double timer() override { return clock; }
   void randomize() override {}
   double rnd() override { return random.next(); }
+  Random* generator() override { return &random; }
   [[noreturn]] void end() override { std::abort(); }
 };
 
@@ -207,7 +210,12 @@ TEST_P(Golden, GamesPlayAsRecorded) {
   // One slow round, its window taken at each of its event passes.
   auto slowStep = [&](Digest& d) {
     f.chkFast.value = 0;
-    tk.onPass = [&] { addWindow(d, f); };
+    // A front end brings the window up to the game before it shows a frame.
+    tk.onPass = [&] {
+      present(f);
+      flushsums(f.game);
+      addWindow(d, f);
+    };
     Command1_Click(f, 3);
     tk.onPass = nullptr;
     ++played;
@@ -222,6 +230,7 @@ TEST_P(Golden, GamesPlayAsRecorded) {
     tk.onPass = nullptr;
   };
   auto record = [&](Digest& d) {
+    flushsums(f.game);
     addWindow(d, f);
     Command1_Click(f, 4);
     d.add(tk.lastMessage);

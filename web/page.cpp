@@ -10,6 +10,7 @@
 #include "commands/runcontrols.h"
 #include "help/help.h"
 #include "view/look.h"
+#include "view/present.h"
 
 // ---- Elements. Strings cross as pointer and length.
 
@@ -329,6 +330,7 @@ void Page::describe(LabelView& view, const std::string& name) {
 }
 
 void Page::sync() {
+  present(f_);
   // The menu bar first: its height decides the stage's.
   syncMenu(file_, f_.mnuFile);
   syncMenu(exit_, f_.mnuexit);
