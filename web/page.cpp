@@ -13,6 +13,7 @@
 #include "help/help.h"
 #include "view/arrangements.h"
 #include "view/look.h"
+#include "view/present.h"
 #include "web/events.h"
 
 // ---- Elements. Strings cross as pointer and length.
@@ -371,6 +372,7 @@ void Page::describe(LabelView& view, const std::string& name) {
 }
 
 void Page::sync() {
+  present(f_);
   // The menu bar first: its height decides the stage's.
   for (MenuView& view : menus_) syncMenu(view);
   if (relayout_) layout();
