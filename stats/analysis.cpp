@@ -111,36 +111,9 @@ std::string report(const GameState& g, const Distribution& d) {
 // decimal that reads back as the same float, not the binary value: 0.45f,
 // shown everywhere as 0.45, rounds up to 0.5 as a reader expects.
 std::string fixedHalfAway(float value, int decimals) {
-  const ShortestDigits d = shortestDigits(value);
-  // The whole digits and the decimals in one run; the digit after them decides
-  // the rounding, and a carry runs back through both.
-  const int digitCount = static_cast<int>(d.digits.size());
-  auto digitAt = [&](int position) {  // position relative to the point, 0 = first decimal
-    const int index = d.pointAt + position;
-    return index >= 0 && index < digitCount ? d.digits[static_cast<std::size_t>(index)] : '0';
-  };
-  std::string kept;
-  for (int position = -std::max(d.pointAt, 1); position < decimals; ++position) {
-    kept += digitAt(position);
-  }
-  if (digitAt(decimals) >= '5') {
-    int i = static_cast<int>(kept.size()) - 1;
-    for (; i >= 0 && kept[static_cast<std::size_t>(i)] == '9'; --i) {
-      kept[static_cast<std::size_t>(i)] = '0';
-    }
-    if (i >= 0) {
-      ++kept[static_cast<std::size_t>(i)];
-    } else {
-      kept.insert(kept.begin(), '1');
-    }
-  }
-  const std::size_t split = kept.size() - static_cast<std::size_t>(decimals);
-  const std::string whole = kept.substr(0, split);
-  const std::string fraction = kept.substr(split);
-
-  const bool zero = whole.find_first_not_of('0') == std::string::npos &&
-                    fraction.find_first_not_of('0') == std::string::npos;
-  return (d.negative && !zero ? "-" : "") + whole + "." + fraction;
+  std::string text = roundedDecimal(shortestDigits(value), decimals, Halves::AwayFromZero);
+  if (decimals == 0) text += '.';
+  return text;
 }
 
 }  // namespace

@@ -129,6 +129,29 @@ TEST(ShortestDigits, SinglePrecisionValuesInTheirOwnPrecision) {
   EXPECT_TRUE(shortestDigits(-2.5F).negative);
 }
 
+TEST(FixedDecimal, RoundsTheDecimalAsWrittenHalvesToEven) {
+  const struct {
+    const char* name;
+    double value;
+    int decimals;
+    const char* text;
+  } cases[] = {
+      {"padded", 0.1, 3, "0.100"},
+      {"a half down to even", 0.125, 2, "0.12"},
+      {"a half up to even", 0.375, 2, "0.38"},
+      {"a written half above its binary value", 2.675, 2, "2.68"},
+      {"more than a half", 0.1251, 2, "0.13"},
+      {"no places", 1.5, 0, "2"},
+      {"no places, half to even zero", 0.5, 0, "0"},
+      {"a carry through the point", 99.96, 1, "100.0"},
+      {"a negative rounding to zero", -0.004, 2, "0.00"},
+      {"negative", -2.5, 1, "-2.5"},
+      {"large", 1e21, 0, "1000000000000000000000"},
+      {"a tick of a fine scale", 3 * 0.2, 1, "0.6"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(fixedDecimal(c.value, c.decimals), c.text) << c.name;
+}
+
 struct RoundCase {
   const char* name;
   double value;

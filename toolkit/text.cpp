@@ -1,12 +1,11 @@
 #include "toolkit/text.h"
 
-#include <fast_float/fast_float.h>
-#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace ovali {
@@ -16,6 +15,10 @@ namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// Beyond this an exponent decides alone between infinity and zero for any
+// text a machine can hold, so its further digits need not be counted.
+constexpr long long kExponentCap = 1'000'000'000'000'000;
 
 // Captions of money and counts are short runs of digits, and the rounds read
 // two of them per pair: those skip the general scan. Fifteen digits stay
@@ -65,12 +68,64 @@ double val(std::string_view text) {
     negative = text[p] == '-';
     ++p;
   }
-  // fast_float reads the same grammar from here on (digits, point, digits, an
-  // exponent only when digits follow it) but would take a second sign.
-  if (p == text.size() || !(isDigit(text[p]) || text[p] == '.')) return 0.0;
-  double result = 0.0;
-  const auto [end, ec] = fast_float::from_chars(text.data() + p, text.data() + text.size(), result);
-  if (ec != std::errc()) return 0.0;
+  const std::size_t numberStart = p;
+
+  std::size_t digits = 0;
+  while (p < text.size() && isDigit(text[p])) {
+    ++digits;
+    ++p;
+  }
+  if (p < text.size() && text[p] == '.') {
+    std::size_t q = p + 1;
+    std::size_t fracDigits = 0;
+    while (q < text.size() && isDigit(text[q])) {
+      ++fracDigits;
+      ++q;
+    }
+    if (digits > 0 || fracDigits > 0) {
+      digits += fracDigits;
+      p = q;
+    }
+  }
+  if (digits == 0) return 0.0;
+
+  long long exponent = 0;
+  if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
+    std::size_t q = p + 1;
+    bool expNegative = false;
+    if (q < text.size() && (text[q] == '+' || text[q] == '-')) {
+      expNegative = text[q] == '-';
+      ++q;
+    }
+    if (q < text.size() && isDigit(text[q])) {
+      while (q < text.size() && isDigit(text[q])) {
+        if (exponent < kExponentCap) exponent = exponent * 10 + (text[q] - '0');
+        ++q;
+      }
+      if (expNegative) exponent = -exponent;
+      p = q;
+    }
+  }
+
+  // The digits without their point and the exponent moved to match, which
+  // strtod reads the same in every locale and rounds correctly (to infinity
+  // or zero out of range). A parser library would add a tenth to the page for
+  // the three fields this reads.
+  std::string plain;
+  plain.reserve(digits + 24);
+  std::size_t fracDigits = 0;
+  bool inFraction = false;
+  for (std::size_t i = numberStart; plain.size() < digits; ++i) {
+    if (text[i] == '.') {
+      inFraction = true;
+      continue;
+    }
+    plain += text[i];
+    if (inFraction) ++fracDigits;
+  }
+  plain += 'e';
+  plain += decimal(exponent - static_cast<long long>(fracDigits));
+  const double result = std::strtod(plain.c_str(), nullptr);
   return negative ? -result : result;
 }
 
@@ -103,16 +158,51 @@ ShortestDigits shortestDigits(float value) { return shortest(value); }
 
 ShortestDigits shortestDigits(double value) { return shortest(value); }
 
+std::string roundedDecimal(const ShortestDigits& d, int decimals, Halves halves) {
+  decimals = std::clamp(decimals, 0, 60);
+  const int digitCount = static_cast<int>(d.digits.size());
+  auto digitAt = [&](int position) {  // relative to the point, 0 = the first decimal
+    const int index = d.pointAt + position;
+    return index >= 0 && index < digitCount ? d.digits[static_cast<std::size_t>(index)] : '0';
+  };
+  // The whole digits and the decimals in one run; what follows them decides
+  // the rounding, and a carry runs back through both.
+  std::string kept;
+  for (int position = -std::max(d.pointAt, 1); position < decimals; ++position) {
+    kept += digitAt(position);
+  }
+  const char next = digitAt(decimals);
+  bool up = next > '5';
+  if (next == '5') {
+    const bool moreAfter = d.pointAt + decimals + 1 < digitCount;
+    up = halves == Halves::AwayFromZero || moreAfter || (kept.back() - '0') % 2 == 1;
+  }
+  if (up) {
+    int i = static_cast<int>(kept.size()) - 1;
+    for (; i >= 0 && kept[static_cast<std::size_t>(i)] == '9'; --i) {
+      kept[static_cast<std::size_t>(i)] = '0';
+    }
+    if (i >= 0) {
+      ++kept[static_cast<std::size_t>(i)];
+    } else {
+      kept.insert(kept.begin(), '1');
+    }
+  }
+  const bool zero = kept.find_first_not_of('0') == std::string::npos;
+  std::string text = d.negative && !zero ? "-" : "";
+  const std::size_t split = kept.size() - static_cast<std::size_t>(decimals);
+  text.append(kept, 0, split);
+  if (decimals > 0) {
+    text += '.';
+    text.append(kept, split);
+  }
+  return text;
+}
+
 std::string fixedDecimal(double value, int decimals) {
   if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-  decimals = std::clamp(decimals, 0, 60);
-  // Exact, as printf rounds, and with "." whatever the locale. The format is
-  // compiled: fmt's run-time formatter would add a third to the page.
-  char buffer[400];  // the longest double in fixed notation has 309 digits before the point
-  const auto written =
-      fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.{}f}"), value, decimals);
-  return std::string(buffer, std::min(written.size, sizeof buffer));
+  return roundedDecimal(shortestDigits(value), decimals, Halves::ToEven);
 }
 
 std::string plainDecimal(double value) {

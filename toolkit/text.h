@@ -33,8 +33,16 @@ struct ShortestDigits {
 ShortestDigits shortestDigits(float value);
 ShortestDigits shortestDigits(double value);
 
-// `value` rounded to `decimals` places as printf rounds (the binary value,
-// exact halves to even), "." as the point whatever the locale.
+// How a last kept digit rounds when what is dropped is exactly a half.
+enum class Halves { ToEven, AwayFromZero };
+
+// The decimal `d` rounded to `decimals` places (0 to 60): at least one digit
+// before the point, no point when `decimals` is 0, no sign on a zero.
+std::string roundedDecimal(const ShortestDigits& d, int decimals, Halves halves);
+
+// `value` with `decimals` places, "." as the point whatever the locale. What
+// is rounded, halves to even, is the shortest decimal that reads back as the
+// value: 2.675 is 2.68, as it is written, though its binary value is below.
 std::string fixedDecimal(double value, int decimals);
 
 // `value` as a plain decimal number in its shortest form: no exponent, and
