@@ -9,6 +9,7 @@
 #include "commands/inputs.h"
 #include "stats/levels.h"
 #include "toolkit/text.h"
+#include "view/history.h"
 #include "view/rings.h"
 
 namespace ovali {
@@ -129,6 +130,7 @@ void resetgame(Form1& f) {
 
   g.sumlevels.fill(0);
   f.C.caption = decimal(0);
+  startHistory(f);
   g.ready = kTrue;
 
   for (int i = 0; i < n; ++i) setVisible(f.P, i, true);

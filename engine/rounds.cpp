@@ -12,6 +12,7 @@
 #include "engine/transfer.h"
 #include "stats/levels.h"
 #include "toolkit/text.h"
+#include "view/history.h"
 #include "view/rings.h"
 
 namespace ovali {
@@ -172,6 +173,7 @@ void playgame(Form1& f, Flag continuous) {
 
     f.caption = "Check";
     checklevels(f);
+    recordRound(f, c);
     if (c > 10) setEnabled(f.Command1, kAnalyze, true);
     showplayers(f, kTrue);
 

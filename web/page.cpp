@@ -8,8 +8,11 @@
 #include "commands/inputs.h"
 #include "commands/options.h"
 #include "commands/runcontrols.h"
+#include "commands/viewmenu.h"
 #include "help/help.h"
+#include "stats/chart.h"
 #include "view/look.h"
+#include "web/chartsvg.h"
 
 // ---- Elements. Strings cross as pointer and length.
 
@@ -68,6 +71,10 @@ EM_JS(void, ovali_layout, (const char* family, int boxPx, int menuPx),
       { Ovali.layout(UTF8ToString(family), boxPx, menuPx); });
 EM_JS(void, ovali_stage_size, (double* out), { Ovali.stageSize(out); });
 EM_JS(int, ovali_take, (int* out), { return Ovali.take(out); });
+EM_JS(void, ovali_history_show, (int on, const char* help),
+      { OvaliHistory.show(on, UTF8ToString(help)); });
+EM_JS(void, ovali_history_draw, (const char* svg), { OvaliHistory.draw(UTF8ToString(svg)); });
+EM_JS(void, ovali_history_copy, (const char* text), { OvaliHistory.copy(UTF8ToString(text)); });
 
 namespace ovali {
 
@@ -87,6 +94,8 @@ enum Event {
   kLink = 10,
   kBoxClosed = 11,
   kResize = 12,
+  kHistory = 13,
+  kCopyHistory = 14,
 };
 
 std::string indexedName(const char* name, std::int16_t index) {
@@ -127,6 +136,8 @@ Page::Page(Form1& f) : f_(f) {
           ovali_menu_item(options_.handle, indexedName("mnuO", k).c_str(), kOption, k, 1);
     }
   }
+  view_.handle = ovali_bar_item("mnuView", 0, 1);
+  history_.handle = ovali_menu_item(view_.handle, "mnuHistory", kHistory, 0, 1);
   about_.handle = ovali_bar_item("mnuAbout", kAbout, 0);
 
   // The focusable controls go into the page in the window's tab order, which
@@ -285,6 +296,12 @@ void Page::dispatch() {
       case kResize:
         relayout_ = true;
         break;
+      case kHistory:
+        mnuHistory_Click(f_);
+        break;
+      case kCopyHistory:
+        ovali_history_copy(historyTable(f_.history).c_str());
+        break;
       case kBoxClosed:  // it only woke the game
       default:
         break;
@@ -339,7 +356,10 @@ void Page::sync() {
       syncMenu(optionItems_[static_cast<std::size_t>(k)], *item);
     }
   }
+  syncMenu(view_, f_.mnuView);
+  syncMenu(history_, f_.mnuHistory);
   syncMenu(about_, f_.mnuAbout);
+  syncHistory();
   if (relayout_) layout();
 
   if (!titleShown_ || shownTitle_ != f_.caption) {
@@ -371,6 +391,21 @@ void Page::sync() {
   syncShapes();
   syncFocus();
   relayout_ = false;
+  f_.historyFrameShown = true;
+}
+
+void Page::syncHistory() {
+  const bool open = f_.mnuHistory.checked;
+  if (open != historyShown_) {
+    historyShown_ = open;
+    ovali_history_show(open, historyHelp().c_str());
+    // Drawn afresh when opened: nothing is drawn while it is closed.
+    historyDrawn_ = false;
+  }
+  if (!open || (historyDrawn_ && historyVersion_ == f_.history.version())) return;
+  ovali_history_draw(chartsSvg(historyCharts(f_.history), 1.0).c_str());
+  historyVersion_ = f_.history.version();
+  historyDrawn_ = true;
 }
 
 void Page::syncLabel(LabelView& view, const Label& model) {

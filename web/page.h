@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,7 @@ class Page {
   void syncCheckBox();
   void syncShapes();
   void syncMenu(MenuView& view, const MenuItem& model);
+  void syncHistory();
   void syncAccessibleNames();
   void syncFocus();
   void place(int handle, const Rect& r);
@@ -87,12 +89,16 @@ class Page {
   std::vector<View<Line>> rungs_;
   View<Line> line2_;
 
-  MenuView file_, exit_, options_, about_;
+  MenuView file_, exit_, options_, view_, history_, about_;
   std::vector<MenuView> optionItems_;
 
   std::string shownTitle_;
   bool titleShown_ = false;
   Focus shownFocus_ = Focus::None;
+
+  bool historyShown_ = false;
+  bool historyDrawn_ = false;
+  std::uint64_t historyVersion_ = 0;
 };
 
 }  // namespace ovali
