@@ -173,13 +173,13 @@ void playgame(Form1& f, Flag continuous) {
 
     f.caption = "Check";
     checklevels(f);
-    recordRound(f, c);
     if (c > 10) setEnabled(f.Command1, kAnalyze, true);
     showplayers(f, kTrue);
 
     // Where a Stop click is taken, also in fast mode.
     f.tk.doevents();
     if (continuous == kFalse) g.running = kFalse;
+    recordRound(f, c);
     if (g.running != kFalse) pause(f, 1.0);
   }
 

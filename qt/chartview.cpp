@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -61,9 +62,12 @@ QPen seriesPen(const ChartSeries& s) {
 void drawSeries(QPainter& p, const Chart& c) {
   for (const ChartSeries& s : c.series) {
     if (s.points.empty()) continue;
-    QPainterPath path(QPointF(px(s.points.front().x), px(s.points.front().y)));
-    for (const ChartPoint& point : s.points) path.lineTo(px(point.x), px(point.y));
-    p.strokePath(path, seriesPen(s));
+    QPolygonF line;
+    line.reserve(static_cast<qsizetype>(s.points.size()));
+    for (const ChartPoint& point : s.points) line << QPointF(px(point.x), px(point.y));
+    p.setPen(seriesPen(s));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(line);
     for (const ChartPoint& mark : s.marks) {
       drawMarker(p, c, QPointF(px(mark.x), px(mark.y)), s.color, s.marker);
     }

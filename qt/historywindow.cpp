@@ -40,19 +40,11 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, const History& history,
   });
   layout->addWidget(copy_, 0, Qt::AlignLeft);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  shownVersion_ = history_.version();
-  drawn_ = true;
 }
 
-void HistoryWindow::refresh() {
-  if (drawn_ && shownVersion_ == history_.version()) return;
-  chart_->setCharts(historyCharts(history_));
-  shownVersion_ = history_.version();
-  drawn_ = true;
-}
+void HistoryWindow::redraw() { chart_->setCharts(historyCharts(history_)); }
 
 void HistoryWindow::open() {
-  refresh();
   QWidget* main = parentWidget();
   adjustSize();
   if (main) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <cstdint>
 #include <functional>
 
 #include "stats/history.h"
@@ -22,8 +21,7 @@ class HistoryWindow : public QWidget {
   // `closed` runs when the user closes the window with its title bar.
   HistoryWindow(QWidget* mainWindow, const History& history, std::function<void()> closed);
 
-  // Redraws when the history has changed since the last time.
-  void refresh();
+  void redraw();
   // Shows the window beside the main window, on the screen.
   void open();
 
@@ -37,8 +35,6 @@ class HistoryWindow : public QWidget {
   std::function<void()> closed_;
   ChartView* chart_ = nullptr;
   QPushButton* copy_ = nullptr;
-  std::uint64_t shownVersion_ = 0;
-  bool drawn_ = false;
 };
 
 }  // namespace ovali

@@ -462,9 +462,12 @@ void MainWindow::syncHistory() {
       if (f_.mnuHistory.checked) handle([&] { mnuHistory_Click(f_); });
     });
   }
-  if (open && !history_->isVisible()) history_->open();
+  if (open && !history_->isVisible()) {
+    history_->open();
+    historyRedraw_.forget();
+  }
   if (!open && history_->isVisible()) history_->hide();
-  if (open) history_->refresh();
+  if (open && historyRedraw_.due(f_)) history_->redraw();
 }
 
 void MainWindow::syncShapes() {

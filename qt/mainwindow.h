@@ -11,6 +11,7 @@
 #include "qt/board.h"
 #include "qt/captionlabel.h"
 #include "view/form1.h"
+#include "view/history.h"
 
 class QAction;
 class QCheckBox;
@@ -134,6 +135,7 @@ class MainWindow : public QMainWindow {
   QMenu* viewMenu_ = nullptr;
   QAction* historyItem_ = nullptr;
   HistoryWindow* history_ = nullptr;  // made when first opened
+  HistoryRedraw historyRedraw_;
   QAction* exit_ = nullptr;
   QAction* about_ = nullptr;
   std::vector<QAction*> options_;

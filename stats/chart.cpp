@@ -149,8 +149,8 @@ namespace {
 constexpr float kHistoryHeight = 3000;
 constexpr Rect kHistoryPlot{660, 420, 5160, 1860};
 // A curve of more points than this is thinned: a plot is about 350 pixels
-// wide, and a fast run redraws it many times a second.
-constexpr std::size_t kMostDrawn = 500;
+// wide, and drawing a jagged curve costs per point.
+constexpr std::size_t kMostDrawn = 150;
 constexpr int kMarksPerSeries = 6;
 constexpr Color kInnerRed{213, 94, 0};
 constexpr Color kOuterBlue{0, 114, 178};
@@ -165,7 +165,7 @@ double valueOf(const Spread& s, Quantity q, bool bound) {
 // Lays out a legend entry ending at `right`, and moves `right` left of it.
 void addLegend(ChartSeries& series, float& right, const std::string& text) {
   constexpr float kLineKey = 360;
-  const float textWidth = 80 * static_cast<float>(text.size()) + kGap;
+  const float textWidth = 125 * static_cast<float>(text.size()) + kGap;
   const float middle = kGap / 2 + kTextHeight / 2;
   right -= textWidth;
   series.legend.text = {
@@ -233,16 +233,20 @@ Chart historyChart(const History& h, Quantity q) {
     s.width = bound ? 24 : 36;
     s.stroke = bound ? Stroke::Dashed : Stroke::Solid;
     s.marker = !apart ? Marker::None : (outer ? Marker::Square : Marker::Disc);
-    for (std::size_t i = 0; i < points.size(); i += stride) {
-      const HistoryPoint& p = points[i];
+    const auto take = [&](const HistoryPoint& p) {
       const double v = valueOf(outer ? p.surroundings : p.system, q, bound);
-      s.points.push_back({v, xOf(static_cast<double>(p.round)), yOf(v)});
-    }
-    if (!points.empty() && (points.size() - 1) % stride != 0) {
-      const HistoryPoint& p = points.back();
-      const double v = valueOf(outer ? p.surroundings : p.system, q, bound);
-      s.points.push_back({v, xOf(static_cast<double>(p.round)), yOf(v)});
-    }
+      const ChartPoint point{v, xOf(static_cast<double>(p.round)), yOf(v)};
+      // A level stretch is one segment: the maximum of a game where the
+      // rings are not apart never moves, and a dashed line costs per point.
+      const std::size_t n = s.points.size();
+      if (n >= 2 && s.points[n - 1].y == point.y && s.points[n - 2].y == point.y) {
+        s.points.back() = point;
+      } else {
+        s.points.push_back(point);
+      }
+    };
+    for (std::size_t i = 0; i < points.size(); i += stride) take(points[i]);
+    if (!points.empty() && (points.size() - 1) % stride != 0) take(points.back());
     if (s.marker != Marker::None && !s.points.empty()) {
       // The rings' marks stand at different rounds, so that neither hides
       // the other where the curves meet.

@@ -160,16 +160,15 @@ TEST(History, TheGameRecordsSlowRoundsAndFastFramesAndAResetStartsAnew) {
   EXPECT_EQ(g.f.history.points().back().round, 2);
   EXPECT_NEAR(g.f.history.points().back().surroundings.maximum, maximumEntropy(1), 0.5);
 
-  // A fast run records only after a frame has been shown.
+  // A fast run records the round after each shown frame, and its last.
   g.f.chkFast.value = 1;
   g.f.historyFrameShown = false;
-  playgame(g.f, kFalse);
-  EXPECT_EQ(g.f.history.points().size(), 3u);
-  g.f.historyFrameShown = true;
-  playgame(g.f, kFalse);
-  playgame(g.f, kFalse);
-  ASSERT_EQ(g.f.history.points().size(), 4u);
-  EXPECT_EQ(g.f.history.points().back().round, 4);
+  g.tk.atPass(g.tk.eventPasses + 2, [&] { g.f.historyFrameShown = true; });
+  g.tk.atPass(g.tk.eventPasses + 5, [&] { g.f.game.running = kFalse; });
+  playgame(g.f, kTrue);
+  ASSERT_EQ(g.f.history.points().size(), 5u);
+  EXPECT_EQ(g.f.history.points()[3].round, 4) << "after the frame of round 4";
+  EXPECT_EQ(g.f.history.points()[4].round, 7) << "where the run stopped";
 
   g.f.game.separate = kFalse;
   resetgame(g.f);

@@ -12,7 +12,8 @@ const OvaliHistory = (() => {
   const style = `
     #game { flex: 1; display: flex; min-height: 0; }
     #game > #stage { flex: 1; min-width: 0; }
-    #history { flex: none; box-sizing: border-box; width: 27em; max-width: 45%; overflow: auto;
+    #history { flex: none; box-sizing: border-box; width: clamp(22em, 30vw, 40em); max-width: 45%;
+               overflow: auto;
                padding: 0.6em 0.8em; border-left: 1px solid #c8c8c8; background: #fff;
                font: 14px Arial, "Liberation Sans", sans-serif; }
     #history[hidden] { display: none; }

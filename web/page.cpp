@@ -399,13 +399,12 @@ void Page::syncHistory() {
   if (open != historyShown_) {
     historyShown_ = open;
     ovali_history_show(open, historyHelp().c_str());
-    // Drawn afresh when opened: nothing is drawn while it is closed.
-    historyDrawn_ = false;
+    // Nothing is drawn while it is closed.
+    historyRedraw_.forget();
   }
-  if (!open || (historyDrawn_ && historyVersion_ == f_.history.version())) return;
-  ovali_history_draw(chartsSvg(historyCharts(f_.history), 1.0).c_str());
-  historyVersion_ = f_.history.version();
-  historyDrawn_ = true;
+  if (open && historyRedraw_.due(f_)) {
+    ovali_history_draw(chartsSvg(historyCharts(f_.history), 1.0).c_str());
+  }
 }
 
 void Page::syncLabel(LabelView& view, const Label& model) {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "view/changes.h"
 #include "view/form1.h"
+#include "view/history.h"
 #include "view/projection.h"
 
 namespace ovali {
@@ -97,8 +97,7 @@ class Page {
   Focus shownFocus_ = Focus::None;
 
   bool historyShown_ = false;
-  bool historyDrawn_ = false;
-  std::uint64_t historyVersion_ = 0;
+  HistoryRedraw historyRedraw_;
 };
 
 }  // namespace ovali
