@@ -9,6 +9,7 @@
 
 #include "engine/rounds.h"
 #include "game_fixture.h"
+#include "stats/chart.h"
 
 namespace ovali {
 namespace {
@@ -147,6 +148,35 @@ TEST_P(HistoryTextTest, DescribesTheLatestAndTabulatesAll) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, HistoryTextTest, ::testing::ValuesIn(kTextCases),
                          [](const auto& info) { return info.param.name; });
+
+TEST(HistoryChart, ALongJaggedHistoryIsThinnedAndAFlatBoundIsOneSegment) {
+  History h;
+  h.restart(false);
+  for (std::int64_t round = 0; round < 1999; ++round) {
+    const double wobble = round % 2 == 0 ? 0.05 : -0.05;
+    h.offer({round, {1.8 + wobble, kTwoUnitsMaximum, 0.6 + wobble, 0.6}, {}});
+  }
+  const std::vector<Chart> charts = historyCharts(h);
+  ASSERT_EQ(charts.size(), 2u);
+  for (const Chart& c : charts) {
+    ASSERT_EQ(c.series.size(), 2u);
+    const ChartSeries& measured = c.series[0];
+    const ChartSeries& bound = c.series[1];
+    EXPECT_EQ(measured.stroke, Stroke::Solid);
+    EXPECT_EQ(bound.stroke, Stroke::Dashed) << "told apart without colour";
+    EXPECT_LE(measured.points.size(), 151u);
+    ASSERT_EQ(bound.points.size(), 2u);
+    const float right = c.plot.left + c.plot.width;
+    EXPECT_FLOAT_EQ(measured.points.back().x, right) << "the last round at the right edge";
+    EXPECT_FLOAT_EQ(bound.points.front().x, c.plot.left);
+    EXPECT_FLOAT_EQ(bound.points.back().x, right);
+  }
+  // The Gini chart runs from 0 to 1: the equilibrium 0.6 stands at 60 % of its height.
+  const Chart& gini = charts[1];
+  EXPECT_DOUBLE_EQ(gini.top, 1);
+  EXPECT_NEAR(gini.series[1].points[0].y, gini.plot.top + 0.4f * gini.plot.height, 0.5);
+  EXPECT_EQ(charts[0].description, historyDescription(h));
+}
 
 TEST(History, TheGameRecordsSlowRoundsAndFastFramesAndAResetStartsAnew) {
   Game g("30", "30", "1", {.separate = true}, /*fast=*/false);
