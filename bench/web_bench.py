@@ -99,7 +99,8 @@ def slow_step(driver, url):
     # Not polled: the driver's questions would cost the page time too.
     time.sleep(2.5)
     step = main_thread_seconds(driver) - before
-    if not driver.execute_script("return document.title === 'Check' &&"
+    if not driver.execute_script("return document.getElementById('titlebar').textContent"
+                                 " === 'Check' &&"
                                  " document.getElementById('Command1_0').textContent === 'Start'"):
         step = float("nan")
     before = main_thread_seconds(driver)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string_view>
 
 #include "engine/reset.h"
 #include "toolkit/text.h"
@@ -10,9 +12,42 @@ namespace ovali {
 
 namespace {
 
-constexpr std::int16_t kEnter = 13;
+std::string_view withoutBlanks(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n";
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// The whole number the game takes a field for: its value rounded down, as the
+// reset stores it. None beyond what a double holds exactly: every such value
+// breaks a range rule of its field, which writes a plain number in its place.
+std::optional<std::int64_t> wholeNumberOf(std::string_view text) {
+  const double whole = std::floor(val(text));
+  if (!(std::fabs(whole) <= 9007199254740992.0)) return std::nullopt;
+  return static_cast<std::int64_t>(whole);
+}
+
+// The field must show exactly the number the game uses: anything the reading
+// skipped or rounded away ("1,000", "12abc", "3e1", "10.5") is told and
+// replaced by that number, so that every rule after this one reads and quotes
+// a plain whole number. Blanks around it are dropped without a word; a blank
+// field is left to the range rules.
+void checkwhole(Form1& f, TextBox& box, const std::string& subject, const char* unit) {
+  const std::string_view text = withoutBlanks(box.text);
+  if (text.empty()) return;
+  const auto whole = wholeNumberOf(text);
+  if (!whole) return;
+  const std::string plain = decimal(*whole);
+  if (text != plain) {
+    f.tk.msgbox(subject + " must be a whole number in digits only; \"" + std::string(text) +
+                "\" was read as " + unit + plain + ".");
+  }
+  settext(f, box, plain);
+}
 
 void checkplayers(Form1& f) {
+  checkwhole(f, f.txtNB, "The number of players", "");
   if (const auto n = roundHalfEven32(val(f.txtNB.text)); n && *n % 2 != 0) {
     f.tk.msgbox("The number of players must be even.");
     settext(f, f.txtNB, plainDecimal(val(f.txtNB.text) + 1));
@@ -21,20 +56,15 @@ void checkplayers(Form1& f) {
     f.tk.msgbox("The number of players must be no more than 200.");
     settext(f, f.txtNB, "200");
   }
-  // Only a whole count of at least one pair can be played. A fraction that
-  // passed the steps above is rounded, halves to even; it rounds to an even
-  // number, as the first step raised any that did not.
-  const double players = val(f.txtNB.text);
-  const auto n = roundHalfEven32(players);
-  if (!n || *n < 2) {
+  // A round needs at least one pair.
+  if (!(val(f.txtNB.text) >= 2)) {
     f.tk.msgbox("The number of players must be at least 2.");
     settext(f, f.txtNB, "2");
-  } else if (players != *n) {
-    settext(f, f.txtNB, decimal(*n));
   }
 }
 
 void checkdollars(Form1& f) {
+  checkwhole(f, f.txtDollars, "The number of dollars total", "$");
   if (val(f.txtDollars.text) < 1) {
     f.tk.msgbox("The number of dollars total must be at least $1.");
     settext(f, f.txtDollars, "1");
@@ -48,6 +78,7 @@ void checkdollars(Form1& f) {
 
 void checktrade(Form1& f) {
   if (val(f.txtNTrade.text) == 0) settext(f, f.txtNTrade, "1");
+  checkwhole(f, f.txtNTrade, "The number of dollars to be traded", "$");
 
   const double d = val(f.txtDollars.text);
   const double t = val(f.txtNTrade.text);
@@ -102,21 +133,21 @@ void txtDollars_GotFocus(Form1& f) { selectall(f.txtDollars); }
 void txtNTrade_GotFocus(Form1& f) { selectall(f.txtNTrade); }
 
 void txtNB_KeyPress(Form1& f, std::int16_t& keyascii) {
-  if (keyascii != kEnter) return;
+  if (keyascii != kEnterKey) return;
   keyascii = 0;
   checkinputs(f);
   setfocus(f, Focus::txtDollars);
 }
 
 void txtDollars_KeyPress(Form1& f, std::int16_t& keyascii) {
-  if (keyascii != kEnter) return;
+  if (keyascii != kEnterKey) return;
   keyascii = 0;
   checkinputs(f);
   setfocus(f, Focus::txtNTrade);
 }
 
 void txtNTrade_KeyPress(Form1& f, std::int16_t& keyascii) {
-  if (keyascii != kEnter) return;
+  if (keyascii != kEnterKey) return;
   keyascii = 0;
   checkinputs(f);
   resetgame(f);

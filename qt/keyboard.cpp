@@ -25,7 +25,7 @@ namespace ovali {
 namespace {
 
 std::optional<std::int16_t> characterCode(const QKeyEvent& key) {
-  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return 13;
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return kEnterKey;
   if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return std::nullopt;
   const QString text = key.text();
   if (text.size() != 1) return std::nullopt;
@@ -68,18 +68,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       if (!syncing_) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        // Only the user's own moves count: a window that gets activated
-        // again (a message box closed) or a closing popup give the focus
-        // back, and the program's own moves have run GotFocus already. The
-        // one exception is the first control of the tab order getting the
-        // focus as the window opens.
+        // Only the user's own moves count: a closing popup gives the focus
+        // back, and the program's own moves have run GotFocus already.
         const bool user = reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
                           reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
-        const bool opening = f_.focus == Focus::None && reason == Qt::ActiveWindowFocusReason;
+        // A window activated again (a message box closed) gives the focus
+        // back to the game's control. Where it lands elsewhere, that is the
+        // user's choice: without a window manager a click into an inactive
+        // window focuses its control only as the window is activated. So is
+        // the first control getting the focus as the window opens. A locked
+        // control cannot take the focus back, so Qt's stand-in is no choice.
+        const QWidget* game = widgetFor(f_.focus);
+        const bool activated = reason == Qt::ActiveWindowFocusReason && watched != game &&
+                               (game == nullptr || game->isEnabled());
         if (reason == Qt::MouseFocusReason && qobject_cast<QLineEdit*>(watched)) {
           clickFocused_ = watched;
         }
-        if (user || opening) userFocus(watched);
+        if (user || activated) userFocus(watched);
       }
       break;
     case QEvent::FocusOut:

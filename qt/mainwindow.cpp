@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -237,6 +238,13 @@ void MainWindow::handle(const std::function<void()>& call) {
 
 // ---------------------------------------------------------------------------
 // From the widgets to the game.
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Without a window manager nothing would give the window the keyboard
+  // focus: a keyboard-only user could not begin.
+  if (!event->spontaneous()) activateWindow();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();

@@ -64,6 +64,7 @@ class MainWindow : public QMainWindow {
   static constexpr int kFrameMs = 16;
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -26,7 +26,12 @@ void QtToolkit::showBox(std::string_view text, const Chart* chart) {
   if (window_) window_->sync();
   MessageDialog box(window_, text, chart);
   box.exec();
-  if (window_) window_->requestSync();
+  if (window_) {
+    // A window manager gives the focus back to the window; without one the
+    // keyboard would reach nothing until a click.
+    window_->activateWindow();
+    window_->requestSync();
+  }
 }
 
 void QtToolkit::doevents() {

@@ -210,7 +210,8 @@ Chart historyChart(const History& h, Quantity q) {
     return base - static_cast<float>(std::clamp(value / c.top, 0.0, 1.0) * c.plot.height);
   };
 
-  const double step = roundStep(span);
+  // Rounds are whole: a short run ticks every round, not fractions of one.
+  const double step = std::max(1.0, roundStep(span));
   for (double r = std::ceil(first / step) * step; r <= last + 1e-9; r += step) {
     ChartStep t;
     t.value = r;

@@ -178,6 +178,36 @@ TEST(HistoryChart, ALongJaggedHistoryIsThinnedAndAFlatBoundIsOneSegment) {
   EXPECT_EQ(charts[0].description, historyDescription(h));
 }
 
+struct RoundAxisCase {
+  const char* name;
+  std::int64_t last;
+  std::vector<std::string> labels;
+};
+
+const RoundAxisCase kRoundAxisCases[] = {
+    {"OneRound", 1, {"0", "1"}},
+    {"FewRounds", 3, {"0", "1", "2", "3"}},
+    {"ManyRounds", 5000, {"0", "1,000", "2,000", "3,000", "4,000", "5,000"}},
+};
+
+class RoundAxisTest : public ::testing::TestWithParam<RoundAxisCase> {};
+
+TEST_P(RoundAxisTest, TicksWholeRoundsEachLabelledOnce) {
+  const RoundAxisCase& c = GetParam();
+  History h;
+  h.restart(false);
+  h.offer({0, kSystem, {}});
+  h.offer({c.last, kSystem, {}});
+  for (const Chart& chart : historyCharts(h)) {
+    std::vector<std::string> labels;
+    for (const ChartStep& t : chart.xTicks) labels.push_back(t.label.text);
+    EXPECT_EQ(labels, c.labels);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(RoundAxes, RoundAxisTest, ::testing::ValuesIn(kRoundAxisCases),
+                         [](const auto& info) { return info.param.name; });
+
 TEST(History, TheGameRecordsSlowRoundsAndFastFramesAndAResetStartsAnew) {
   Game g("30", "30", "1", {.separate = true}, /*fast=*/false);
   ASSERT_EQ(g.f.history.points().size(), 1u) << "the deal is round 0";

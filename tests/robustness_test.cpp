@@ -29,6 +29,10 @@ std::vector<std::string> brokenInvariants(const Form1& f) {
   const GameState& g = f.game;
   if (g.nplayers < 2 || g.nplayers > 200 || g.nplayers % 2 != 0) return {"player count"};
   if (g.units < 1 || g.ndollars < g.units || g.ndollars % g.units != 0) return {"units"};
+  if (f.txtNB.text != decimal(g.nplayers) || f.txtDollars.text != decimal(g.ndollars) ||
+      f.txtNTrade.text != decimal(g.units)) {
+    return {"a field shows another number than the game uses"};
+  }
   std::vector<std::string> wrong = testing::brokenBooks(f);
   for (auto sum : g.sumlevels)
     if (sum < 0) wrong.push_back("negative sum");
@@ -52,6 +56,11 @@ bool knownMessage(const std::string& m) {
   const std::string trade =
       "The number of dollars to be traded must be at least $1, divisible evenly into $";
   const std::string report = "On the left are listed the average number of players";
+  for (const char* field : {"The number of players", "The number of dollars total",
+                            "The number of dollars to be traded"}) {
+    if (m.rfind(std::string(field) + " must be a whole number in digits only; \"", 0) == 0)
+      return true;
+  }
   return m.rfind(trade, 0) == 0 || m.rfind(report, 0) == 0;
 }
 

@@ -41,6 +41,7 @@ const ValCase kValCases[] = {
     {"comma is not a point", "2,5", 2},
     {"minus zero", "-0", 0},
     {"blank after sign", "- 4", 0},
+    {"two signs", "+-5", 0},
     {"long digit string", "000000000000000000000000000000000000000012", 12},
     {"underflow", "1e-999", 0},
     {"tiny fraction underflow", "0.0001e-330", 0},
@@ -103,6 +104,29 @@ TEST(PlainDecimal, ShortestTextThatReadsBack) {
       {"a power of two", 0x1p-24, "0.00000005960464477539063"},
   };
   for (const auto& c : cases) EXPECT_EQ(plainDecimal(c.value), c.text) << c.name;
+}
+
+TEST(ShortestDigits, SinglePrecisionValuesInTheirOwnPrecision) {
+  const struct {
+    const char* name;
+    float value;
+    const char* digits;
+    int pointAt;
+  } cases[] = {
+      {"a tenth", 0.1F, "1", 0},
+      {"a half rounded by the report", 0.45F, "45", 0},
+      {"a power of two below one", 0x1p-24F, "59604645", -7},
+      {"a power of two above 2^24", 0x1p25F, "33554432", 8},
+      {"the smallest subnormal", 0x1p-149F, "1", -44},
+      {"the largest float", 3.4028235e38F, "34028235", 39},
+      {"zero", 0.0F, "", 0},
+  };
+  for (const auto& c : cases) {
+    const ShortestDigits d = shortestDigits(c.value);
+    EXPECT_EQ(d.digits, c.digits) << c.name;
+    EXPECT_EQ(d.pointAt, c.pointAt) << c.name;
+  }
+  EXPECT_TRUE(shortestDigits(-2.5F).negative);
 }
 
 struct RoundCase {

@@ -4,6 +4,16 @@
 
 namespace ovali {
 
+std::string tabTitle(const Form1& f) {
+  if (f.caption.empty() || f.caption == kProgramName) return std::string(kProgramName);
+  return std::string(kProgramName) + " \u2014 " + f.caption;
+}
+
+std::string roundAnnouncement(const Form1& f) {
+  return std::string(kRoundName) + " " + (f.C.caption.empty() ? "0" : f.C.caption) + ", " +
+         f.caption;
+}
+
 std::string playerName(std::int16_t index) {
   return "Player " + std::to_string(index) + (index % 2 ? ", inner ring" : ", outer ring");
 }
@@ -15,6 +25,16 @@ std::string countName(const Form1& f, std::int16_t row, bool outer) {
   const Label* outerCount = f.TS.find(row);
   const bool apart = outerCount && outerCount->visible;
   return (apart ? "Inner-ring players with " : "Players with ") + amount;
+}
+
+std::string hexColor(const Color& c) {
+  constexpr char kDigits[] = "0123456789abcdef";
+  std::string text = "#";
+  for (const std::uint8_t part : {c.r, c.g, c.b}) {
+    text += kDigits[part >> 4];
+    text += kDigits[part & 15];
+  }
+  return text;
 }
 
 }  // namespace ovali

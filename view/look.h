@@ -28,6 +28,18 @@ inline constexpr double kSmallestCaptionPoints = 8.25;
 inline constexpr std::string_view kRoundName = "Round";
 inline constexpr std::string_view kLinkDescription = "Help link";
 
+inline constexpr std::string_view kProgramName = "The Ovalin Game";
+
+// A colour as HTML and SVG write it: "#0072b2".
+std::string hexColor(const Color& c);
+
+// A browser tab's title: the program's name, and the phase the window's
+// title bar shows after it ("The Ovalin Game — Check").
+std::string tabTitle(const Form1& f);
+
+// What a screen reader says when a Step or a run has ended: "Round 12, Check".
+std::string roundAnnouncement(const Form1& f);
+
 // "Player 3, inner ring": odd players stand in the inner ring.
 std::string playerName(std::int16_t index);
 

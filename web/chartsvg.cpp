@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string_view>
 
+#include "toolkit/text.h"
+#include "view/look.h"
 #include "view/projection.h"
 
 namespace ovali {
@@ -12,17 +13,9 @@ namespace ovali {
 namespace {
 
 // Twips to the SVG's own units, the pixels of the chart at 96 dpi.
-std::string px(double twips) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.2f", twips / Projection::kTwipsPerPixel);
-  return buffer;
-}
+std::string px(double twips) { return fixedDecimal(twips / Projection::kTwipsPerPixel, 2); }
 
-std::string rgb(const Color& c) {
-  char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", c.r, c.g, c.b);
-  return buffer;
-}
+std::string rgb(const Color& c) { return hexColor(c); }
 
 std::string escaped(std::string_view text) {
   std::string out;
@@ -93,9 +86,7 @@ std::string strokeOf(const ChartSeries& s) {
                   "\" stroke-linejoin=\"round\"";
   const double w = s.width / Projection::kTwipsPerPixel;
   if (s.stroke == Stroke::Dashed) {
-    char dashes[64];
-    std::snprintf(dashes, sizeof dashes, " stroke-dasharray=\"%.2f %.2f\"", 4 * w, 3 * w);
-    a += dashes;
+    a += " stroke-dasharray=\"" + fixedDecimal(4 * w, 2) + " " + fixedDecimal(3 * w, 2) + "\"";
   } else {
     a += " stroke-linecap=\"round\"";
   }
@@ -180,13 +171,13 @@ std::string chartsSvg(const std::vector<Chart>& charts, double scale) {
     width = std::max(width, c.width);
     height += c.height;
   }
-  char size[64];
-  std::snprintf(size, sizeof size, "width=\"%.0f\" height=\"%.0f\"",
-                std::ceil(width / Projection::kTwipsPerPixel * scale),
-                std::ceil(height / Projection::kTwipsPerPixel * scale));
+  const std::string size =
+      "width=\"" + fixedDecimal(std::ceil(width / Projection::kTwipsPerPixel * scale), 0) +
+      "\" height=\"" + fixedDecimal(std::ceil(height / Projection::kTwipsPerPixel * scale), 0) +
+      "\"";
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"chart\" role=\"img\" " +
-                    std::string(size) + " viewBox=\"0 0 " + px(width) + " " + px(height) +
-                    "\" aria-label=\"" + escaped(first.name) + "\"";
+                    size + " viewBox=\"0 0 " + px(width) + " " + px(height) + "\" aria-label=\"" +
+                    escaped(first.name) + "\"";
   if (!first.description.empty()) {
     svg += " aria-description=\"" + escaped(first.description) + "\"";
   }

@@ -50,6 +50,7 @@ class Page {
   };
   struct MenuView {
     int handle = -1;
+    const MenuItem* model = nullptr;
     Shown<MenuItem> shown;
   };
 
@@ -57,19 +58,20 @@ class Page {
   void makeField(FieldView& view, const char* id, int field, Focus focus, TextBox& model,
                  const Label& caption, void (*change)(Form1&), void (*gotFocus)(Form1&),
                  void (*keyPress)(Form1&, std::int16_t&));
-  void syncLabel(LabelView& view, const Label& model);
+  void syncLabel(LabelView& view, const Label& model, Area area);
   void syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& model, const char* name,
-                  int group = -1);
+                  Area area, int group = -1);
   void syncField(FieldView& view);
   void syncButton(View<CommandButton>& view, const CommandButton& model);
   void syncCheckBox();
   void syncShapes();
-  void syncMenu(MenuView& view, const MenuItem& model);
+  void syncMenu(MenuView& view);
   void syncHistory();
   void syncAccessibleNames();
   void syncFocus();
-  void place(int handle, const Rect& r);
-  void look(int handle, const Font& font, const Color& color, Alignment alignment);
+  void project(double width, double height);
+  void place(Area area, int handle, const Rect& r);
+  void look(Area area, int handle, const Font& font, const Color& color, Alignment alignment);
   void describe(LabelView& view, const std::string& name);
   int handleFor(Focus focus) const;
   FieldView* field(int index);
@@ -89,11 +91,12 @@ class Page {
   std::vector<View<Line>> rungs_;
   View<Line> line2_;
 
-  MenuView file_, exit_, options_, view_, history_, about_;
-  std::vector<MenuView> optionItems_;
+  std::vector<MenuView> menus_;  // the menu bar's entries, then the options' items
 
   std::string shownTitle_;
   bool titleShown_ = false;
+  std::string lastRound_;  // the round and phase said last, or shown at the start
+  std::string shownAddress_;
   Focus shownFocus_ = Focus::None;
 
   bool historyShown_ = false;

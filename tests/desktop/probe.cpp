@@ -6,14 +6,16 @@
 //   active           "main", "box" (a message box) or "-": the active window
 //   text NAME        the text of a field, button or label
 //   selected NAME    the selected text of a field
-//   where NAME       the centre of a widget on the screen: "x y"
+//   where NAME       the centre of a widget or menu bar item on the screen: "x y"
 
 #include <unistd.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QSocketNotifier>
 #include <cstdio>
 #include <string>
@@ -39,6 +41,14 @@ QString answer(const ovali::MainWindow& window, const QString& question) {
     return QStringLiteral("-");
   }
   const QWidget* w = window.findChild<QWidget*>(name);
+  if (w == nullptr && command == QLatin1String("where")) {
+    // An item of the menu bar itself, such as About.
+    const QMenuBar* bar = window.menuBar();
+    if (auto* item = window.findChild<QAction*>(name); item && bar) {
+      const QPoint centre = bar->mapToGlobal(bar->actionGeometry(item).center());
+      return QStringLiteral("%1 %2").arg(centre.x()).arg(centre.y());
+    }
+  }
   if (w == nullptr) return QStringLiteral("no such widget");
   const auto* field = qobject_cast<const QLineEdit*>(w);
   if (command == QLatin1String("text")) {

@@ -138,7 +138,7 @@ class Page(unittest.TestCase):
         for i in range(0, n, 2):
             j = (i - 2 * c + 1) % n
             self.assertEqual(before[i] + before[j], after[i] + after[j], f"pair {i} and {j}")
-        self.assertEqual(self.driver.title, "Check")
+        self.assertEqual(self.driver.title, "The Ovalin Game \u2014 Check")
 
     def test_enter_walks_the_fields_with_a_validation_message(self):
         self.keys("31", Keys.ENTER)
@@ -172,6 +172,21 @@ class Page(unittest.TestCase):
         self.assertEqual(self.focused()[0], "Command1_3")
         self.keys(Keys.SPACE)
         wait_for(lambda: self.rounds() == rounds + 1 and self.focused()[0] == "Command1_3")
+
+    def test_a_misread_total_is_told_and_reset_deals_what_the_field_shows(self):
+        self.keys(Keys.ENTER)
+        wait_for(lambda: self.focused() == ["txtDollars", 0, 2])
+        self.keys("1,000", Keys.ENTER)
+        self.assertEqual(self.box(), "The number of dollars total must be a whole number in "
+                                     "digits only; \"1,000\" was read as $1.")
+        self.keys(Keys.ENTER)
+        self.no_box()
+        self.assertEqual(self.el("txtDollars").get_attribute("value"), "1")
+        wait_for(lambda: self.focused()[0] == "txtNTrade")
+        self.keys(Keys.ENTER)
+        wait_for(lambda: self.focused()[0] == "Command1_0")
+        self.no_box()
+        self.assertEqual(sum(self.players()), 1)
 
     def test_help_link_shows_its_text_until_escape(self):
         self.el("Label3_0").click()

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -392,6 +393,35 @@ TEST(Window, FocusingAFieldSelectsItsWholeText) {
   EXPECT_EQ(dollars->selectedText(), QStringLiteral("30"));
   QTest::keyClick(dollars, Qt::Key_7);
   EXPECT_EQ(dollars->text(), QStringLiteral("7"));
+}
+
+// Without a window manager a click into an inactive window gives the focus
+// only as the window is activated: Qt then names the activation as reason.
+TEST(Window, AnActivationFocusElsewhereIsTheUsersChoiceUnlessTheGamesControlIsLocked) {
+  struct Case {
+    const char* name;
+    Focus game;
+    bool locked;
+    const char* lands;
+    Focus after;
+  };
+  const Case cases[] = {
+      {"another field", Focus::txtNTrade, false, "txtNB", Focus::txtNB},
+      {"a button", Focus::txtNB, false, "Command1_3", Focus::Step},
+      {"the game's own field", Focus::txtDollars, false, "txtDollars", Focus::txtDollars},
+      {"Qt's stand-in for a locked Start", Focus::Start, true, "chkFast", Focus::Start},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Opened o;
+    o.f.focus = c.game;
+    o.f.Command1(0).enabled = !c.locked;
+    o.w.sync();
+    QFocusEvent activation(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(o.find<QWidget>(c.lands), &activation);
+    o.settle();
+    EXPECT_EQ(o.f.focus, c.after);
+  }
 }
 
 TEST(Window, ALongNumberShowsItsFirstDigits) {

@@ -2,12 +2,12 @@
 // below it on a narrow one, with the picture the game draws, its help and a
 // Copy button. The game opens, closes and redraws it through the functions
 // below; the panel's buttons only queue events for the game.
-const OvaliHistory = (() => {
+Ovali.history = (() => {
   'use strict';
 
-  // Event kinds, as web/page.cpp reads them.
-  const TOGGLE = 13;
-  const COPY = 14;
+  // Held upright, a phone has no room for both: the game keeps the whole
+  // screen, as it would without the panel, and the panel follows below it.
+  const PHONE = '(max-aspect-ratio: 1/1) and (max-width: 600px)';
 
   const style = `
     #game { flex: 1; display: flex; min-height: 0; }
@@ -29,6 +29,11 @@ const OvaliHistory = (() => {
       #history { width: auto; max-width: none; max-height: 55%; border-left: 0;
                  border-top: 1px solid #c8c8c8; }
       #history .picture svg { max-width: 30em; margin: 0 auto; }
+    }
+    @media ${PHONE} {
+      #game { overflow-y: auto; }
+      #game > #stage { flex: none; height: 100%; }
+      #history { flex: none; max-height: none; overflow: visible; }
     }`;
 
   let panel = null;
@@ -40,7 +45,7 @@ const OvaliHistory = (() => {
     el.type = 'button';
     el.textContent = text;
     if (label) el.setAttribute('aria-label', label);
-    el.addEventListener('click', () => Ovali.push([kind, 0, 0, 0]));
+    el.addEventListener('click', () => Ovali.queue.push(kind));
     return el;
   };
 
@@ -64,14 +69,14 @@ const OvaliHistory = (() => {
     const title = document.createElement('h2');
     title.id = 'history_title';
     title.textContent = 'History';
-    const close = button('\u00d7', 'Close the history', TOGGLE);
+    const close = button('\u00d7', 'Close the history', 'history');
     close.id = 'history_close';
     head.append(title, close);
     picture = document.createElement('div');
     picture.className = 'picture';
     help = document.createElement('p');
     help.id = 'history_help';
-    const copy = button('Copy', '', COPY);
+    const copy = button('Copy', '', 'copyHistory');
     copy.id = 'history_copy';
     copy.setAttribute('aria-description', 'Copies every point as a table');
     panel.append(head, picture, help, copy);
@@ -79,13 +84,14 @@ const OvaliHistory = (() => {
   };
 
   // The stage is measured again: the game scales to the room that is left.
-  const resized = () => Ovali.push([Ovali.RESIZE, 0, 0, 0]);
+  const resized = () => Ovali.queue.push('resize');
 
   const show = (on, helpText) => {
     if (helpText) help.textContent = helpText;
     if (panel.hidden === !on) return;
     panel.hidden = !on;
     resized();
+    if (on && window.matchMedia(PHONE).matches) panel.scrollIntoView({ block: 'nearest' });
   };
 
   const draw = (svg) => {
@@ -116,4 +122,4 @@ const OvaliHistory = (() => {
   return { init, show, draw, copy };
 })();
 
-Module['preRun'] = [].concat(Module['preRun'] || [], [OvaliHistory.init]);
+Module['preRun'] = [].concat(Module['preRun'] || [], [Ovali.history.init]);

@@ -1,0 +1,106 @@
+// The game's settings in a page's address: reading them, applying them as a
+// user would, and writing them back after a reset.
+
+#include "commands/address.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/reset.h"
+#include "fake_toolkit.h"
+
+namespace ovali::testing {
+namespace {
+
+using Texts = std::optional<std::string>;
+
+struct ReadRow {
+  const char* name;
+  const char* query;
+  Texts players, total, units;
+  bool fast;
+  std::array<bool, 5> options;
+  const char* errorPart;  // empty: no error
+};
+
+TEST(Address, ReadsTheSettingsOrSaysWhatIsWrong) {
+  const ReadRow rows[] = {
+      {"nothing", "", {}, {}, {}, false, {}, ""},
+      {"a lone question mark", "?", {}, {}, {}, false, {}, ""},
+      {"all five",
+       "?players=40&total=80&units=2&fast=1&options=inner,random,separate",
+       "40",
+       "80",
+       "2",
+       true,
+       {true, true, false, false, true},
+       ""},
+      {"encoded commas and empty pairs",
+       "players=12&&options=outer%2cone",
+       "12",
+       {},
+       {},
+       false,
+       {false, false, true, true, false},
+       ""},
+      {"numbers go as typed, for the fields' checks",
+       "?players=31&total=1%2C000",
+       "31",
+       "1,000",
+       {},
+       false,
+       {},
+       ""},
+      {"fast=0", "?fast=0", {}, {}, {}, false, {}, ""},
+      {"an unknown setting", "?players=40&colour=red", {}, {}, {}, false, {}, "\"colour\""},
+      {"fast is 0 or 1", "?fast=yes", {}, {}, {}, false, {}, "not \"yes\""},
+      {"an unknown option", "?options=inner,purple", {}, {}, {}, false, {}, "\"purple\""},
+      {"an empty option", "?options=inner,", {}, {}, {}, false, {}, "\"\""},
+  };
+  for (const ReadRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const AddressReading r = readAddress(row.query);
+    EXPECT_EQ(r.settings.players, row.players);
+    EXPECT_EQ(r.settings.total, row.total);
+    EXPECT_EQ(r.settings.units, row.units);
+    EXPECT_EQ(r.settings.fast, row.fast);
+    EXPECT_EQ(r.settings.options, row.options);
+    if (*row.errorPart == '\0') {
+      EXPECT_EQ(r.error, "");
+    } else {
+      EXPECT_NE(r.error.find(row.errorPart), std::string::npos) << r.error;
+      EXPECT_NE(r.error.find("The game starts with its usual settings."), std::string::npos);
+    }
+  }
+}
+
+TEST(Address, AppliedAsTypedWithTheUsualMessagesThenWrittenBack) {
+  Started s;
+  EXPECT_EQ(addressOf(s.f), "") << "nothing to share before the first deal";
+  applyAddress(s.f,
+               readAddress("?players=31&total=64&units=2&fast=1&options=random,inner").settings);
+  // The odd count is mended as typing it would be; the random notice speaks once.
+  ASSERT_EQ(s.tk.messages.size(), 2u);
+  EXPECT_NE(s.tk.messages[0].find("randomly chosen pairs"), std::string::npos);
+  EXPECT_EQ(s.tk.messages[1], "The number of players must be even.");
+  EXPECT_EQ(s.f.game.nplayers, 32);
+  EXPECT_EQ(s.f.game.ndollars, 64);
+  EXPECT_EQ(s.f.game.units, 2);
+  EXPECT_EQ(s.f.focus, Focus::Start) << "the third Enter dealt";
+  EXPECT_EQ(addressOf(s.f), "?players=32&total=64&units=2&fast=1&options=inner,random");
+  // A link made of it opens the same game, without a word.
+  Started again;
+  applyAddress(again.f, readAddress(addressOf(s.f)).settings);
+  EXPECT_EQ(again.tk.messages.size(), 1u) << "only the random notice";
+  EXPECT_EQ(addressOf(again.f), addressOf(s.f));
+}
+
+TEST(Address, FastAloneDealsNothing) {
+  Started s;
+  applyAddress(s.f, readAddress("?fast=1").settings);
+  EXPECT_EQ(s.f.chkFast.value, 1);
+  EXPECT_EQ(s.f.game.ready, kFalse);
+  EXPECT_TRUE(s.tk.messages.empty());
+}
+
+}  // namespace
+}  // namespace ovali::testing

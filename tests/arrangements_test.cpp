@@ -1,0 +1,67 @@
+// The page's arrangements: which one a screen gets, and where each puts its
+// areas. The browser tests measure the controls' targets in each.
+
+#include "view/arrangements.h"
+
+#include <gtest/gtest.h>
+
+namespace ovali::testing {
+namespace {
+
+std::size_t indexOf(const Arrangement& a) {
+  const auto all = pageArrangements();
+  return static_cast<std::size_t>(&a - all.data());
+}
+
+TEST(Arrangements, EachScreenGetsTheOneForItsShape) {
+  struct Row {
+    const char* name;
+    double width, height;
+    std::size_t expected;  // 0 the window's, 1 tablet upright, 2 phone upright
+  };
+  // The stage's size: the screen less the menu bar and the title strip.
+  const Row rows[] = {
+      {"projector", 1920, 1030, 0},         {"laptop", 1366, 680, 0},
+      {"zoomed 200 %", 683, 330, 0},        {"phone on its side", 844, 340, 0},
+      {"tablet upright", 768, 975, 1},      {"phone upright", 390, 795, 2},
+      {"small phone upright", 360, 700, 2}, {"nothing to show in", 0, 0, 0},
+      {"just square enough", 900, 1000, 0}, {"just upright", 890, 1000, 1},
+      {"narrow tablet", 540, 1000, 1},      {"wide phone", 520, 1000, 2},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(indexOf(arrangementFor(row.width, row.height)), row.expected) << row.name;
+  }
+}
+
+TEST(Arrangements, EachAreaLandsExactlyOnItsPlaceInsideThePicture) {
+  for (const Arrangement& a : pageArrangements()) {
+    const Projection p(a, 2 * a.width / Projection::kTwipsPerPixel,
+                       2 * a.height / Projection::kTwipsPerPixel, 0);
+    ASSERT_DOUBLE_EQ(p.scale(), 2);
+    for (std::size_t i = 0; i < kAreaCount; ++i) {
+      SCOPED_TRACE(::testing::Message() << "arrangement " << indexOf(a) << ", area " << i);
+      const Placement& place = a.areas[i];
+      const RectF r = p.rectF(static_cast<Area>(i), place.from.left, place.from.top,
+                              place.from.width, place.from.height);
+      EXPECT_NEAR(r.x, place.to.left / 7.5, 1e-9);
+      EXPECT_NEAR(r.y, place.to.top / 7.5, 1e-9);
+      EXPECT_NEAR(r.width, place.to.width / 7.5, 1e-9);
+      EXPECT_NEAR(r.height, place.to.height / 7.5, 1e-9);
+      EXPECT_LE(place.to.left + place.to.width, a.width);
+      EXPECT_LE(place.to.top + place.to.height, a.height);
+    }
+  }
+}
+
+TEST(Arrangements, ZoomEnlargesInsteadOfShrinkingBackToTheScreen) {
+  // 200 % zoom on 1366 x 768: the stage is half as many CSS pixels.
+  const Arrangement& a = arrangementFor(683, 330);
+  const Projection p(a, 683, 330, 1);
+  EXPECT_EQ(p.scale(), 1);
+  EXPECT_EQ(p.point(Area::Board, 0, 0).x, (683 - 585) / 2.0) << "as wide as it fits: centred";
+  EXPECT_EQ(p.point(Area::Board, 0, 0).y, 0) << "taller than the stage: from the top, to scroll";
+  EXPECT_DOUBLE_EQ(p.height(), 462);
+}
+
+}  // namespace
+}  // namespace ovali::testing

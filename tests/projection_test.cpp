@@ -1,0 +1,48 @@
+#include "view/projection.h"
+
+#include <gtest/gtest.h>
+
+namespace ovali {
+namespace {
+
+// The window's design, 8775 x 6930 twips: 585 x 462 pixels at 96 dpi.
+constexpr double kDesignWidth = 8775;
+constexpr double kDesignHeight = 6930;
+
+TEST(Projection, ScalesUniformlyCentredAndKeepsCommonEdges) {
+  const struct {
+    const char* name;
+    double clientWidth, clientHeight;
+    double scale;
+    PixelRect field;  // 1200, 300, 855 x 285 twips
+  } cases[] = {
+      {"design size", 585, 462, 1, {80, 20, 57, 19}},
+      {"twice, wider than tall", 1400, 924, 2, {275, 40, 114, 38}},
+      {"a fractional scale", 877.5, 693, 1.5, {120, 30, 86, 29}},
+      {"taller than wide", 585, 800, 1, {80, 189, 57, 19}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Projection p(kDesignWidth, kDesignHeight, c.clientWidth, c.clientHeight);
+    EXPECT_DOUBLE_EQ(p.scale(), c.scale);
+    EXPECT_EQ(p.rect(1200, 300, 855, 285), c.field);
+    // Neighbours that share an edge in twips share it in pixels, whatever
+    // the rounding of each.
+    for (double left = 0; left < 600; left += 15 * 0.37) {
+      const PixelRect a = p.rect(left, 0, 100, 100);
+      const PixelRect b = p.rect(left + 100, 0, 100, 100);
+      ASSERT_EQ(a.x + a.width, b.x) << "at " << left;
+    }
+  }
+}
+
+TEST(Projection, FontsStayReadableAtOnePixelOrMore) {
+  EXPECT_EQ(Projection(kDesignWidth, kDesignHeight, 585, 462).fontPixels(8.25), 11);
+  EXPECT_EQ(Projection(kDesignWidth, kDesignHeight, 1170, 924).fontPixels(8.25), 22);
+  EXPECT_EQ(Projection(kDesignWidth, kDesignHeight, 5, 4).fontPixels(8.25), 1);
+  // A window with no client area yet keeps the design's scale.
+  EXPECT_DOUBLE_EQ(Projection(kDesignWidth, kDesignHeight, 0, 0).scale(), 1);
+}
+
+}  // namespace
+}  // namespace ovali

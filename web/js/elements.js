@@ -1,0 +1,259 @@
+// The elements that show the game's controls, each known to the game by its
+// handle (its index here). The game writes into them; the user's acts on them
+// go into the queue.
+Ovali.elements = (() => {
+  'use strict';
+
+  const SVG = 'http://www.w3.org/2000/svg';
+  const els = [];
+  let stage = null;
+  let lines = null;
+  let programFocus = false;
+  let lockedFocus = null;
+  let measure = null;
+  const push = (...event) => Ovali.queue.push(...event);
+
+  const init = () => {
+    stage = document.getElementById('stage');
+    lines = document.createElementNS(SVG, 'svg');
+    lines.setAttribute('aria-hidden', 'true');
+    lines.setAttribute('class', 'lines');
+    stage.appendChild(lines);
+  };
+
+  const add = (el, parent) => {
+    (parent || stage).appendChild(el);
+    els.push(el);
+    return els.length - 1;
+  };
+
+  const get = (h) => els[h];
+
+  const make = (tag, id, className) => {
+    const el = document.createElement(tag);
+    if (id) el.id = id;
+    if (className) el.className = className;
+    return el;
+  };
+
+  // The program's own focus moves are no news to the game.
+  const focusQuietly = (el) => {
+    programFocus = true;
+    el.focus();
+    programFocus = false;
+  };
+
+  // Only the user's own moves are a new focus for the game: not the
+  // program's, nor the focus coming back from a closed message box.
+  const userFocus = (e, focus) => {
+    const from = e.relatedTarget;
+    if (programFocus || (from && from.closest && from.closest('dialog'))) return;
+    push('focus', focus);
+  };
+
+  // A named group of elements (the board, the ladder), placed like the stage.
+  const group = (id, name) => {
+    const el = make('div', id, 'layer');
+    el.setAttribute('role', 'group');
+    el.setAttribute('aria-label', name);
+    return add(el);
+  };
+
+  const label = (id, parent) => add(make('div', id, 'label'), parent >= 0 ? els[parent] : null);
+
+  const link = (id, index) => {
+    const el = make('a', id, 'label link');
+    el.href = '#';
+    el.addEventListener('click', (e) => {
+      e.preventDefault();
+      push('link', index);
+    });
+    return add(el);
+  };
+
+  const field = (id, index, focus) => {
+    const el = make('input', id, 'field');
+    el.type = 'text';
+    el.autocomplete = 'off';
+    el.spellcheck = false;
+    // Only whole numbers are valid: a phone shows its number pad.
+    el.setAttribute('inputmode', 'numeric');
+    el.addEventListener('focus', (e) => userFocus(e, focus));
+    el.addEventListener('input', () => push('edit', index));
+    // Of the typed keys only Enter means something to the game, which
+    // swallows it; every other key reaches the field as it is.
+    el.addEventListener('keydown', (e) => {
+      if (e.key === 'Enter' && !e.isComposing) {
+        e.preventDefault();
+        push('enter', index);
+      }
+    });
+    const selection = () => {
+      if (document.activeElement !== el) return;
+      push('select', index, el.selectionStart, el.selectionEnd - el.selectionStart);
+    };
+    el.addEventListener('select', selection);
+    el.addEventListener('keyup', selection);
+    el.addEventListener('mouseup', selection);
+    return add(el);
+  };
+
+  const button = (id, index, focus) => {
+    const el = make('button', id, 'button');
+    el.type = 'button';
+    el.addEventListener('click', () => push('click', index));
+    el.addEventListener('focus', (e) => userFocus(e, focus));
+    return add(el);
+  };
+
+  const checkBox = (id, focus) => {
+    const box = make('label', '', 'check');
+    const input = make('input', id);
+    input.type = 'checkbox';
+    box.appendChild(input);
+    box.appendChild(make('span'));
+    input.addEventListener('change', () => push('fast', input.checked ? 1 : 0));
+    input.addEventListener('focus', (e) => userFocus(e, focus));
+    return add(box);
+  };
+
+  const circle = (id) => {
+    const el = make('div', id, 'circle');
+    el.setAttribute('aria-hidden', 'true');
+    return add(el);
+  };
+
+  const line = () => {
+    const el = document.createElementNS(SVG, 'line');
+    el.setAttribute('stroke', 'currentColor');
+    return add(el, lines);
+  };
+
+  // The input inside a check box's label, or the element itself.
+  const control = (h) => {
+    const el = els[h];
+    return el.tagName === 'LABEL' ? el.firstChild : el;
+  };
+
+  // A caption changes many times a second in a fast run: its text node is
+  // kept and only its value replaced.
+  const text = (h, value) => {
+    let el = els[h];
+    if (el.tagName === 'LABEL') el = el.lastChild;
+    const node = el.firstChild;
+    if (node && node.nodeType === Node.TEXT_NODE && !node.nextSibling) node.nodeValue = value;
+    else el.textContent = value;
+  };
+
+  const look = (h, px, bold, italic, underline, color, align) => {
+    const s = els[h].style;
+    s.fontSize = px + 'px';
+    s.fontWeight = bold ? 'bold' : 'normal';
+    s.fontStyle = italic ? 'italic' : 'normal';
+    s.textDecoration = underline ? 'underline' : 'none';
+    if (color) s.color = color;
+    if (align) s.justifyContent = align;
+  };
+
+  // Moved by a transform: the inner ring moves every round, and a transform
+  // needs no new layout of the page.
+  const place = (h, x, y, w, height) => {
+    const s = els[h].style;
+    s.transform = 'translate(' + x + 'px,' + y + 'px)';
+    s.width = w + 'px';
+    s.height = height + 'px';
+  };
+
+  // Shrinks a caption that is wider than its box, down to `smallest` pixels,
+  // and centres it in the box's height.
+  const fit = (h, px, smallest) => {
+    const el = els[h];
+    const s = el.style;
+    s.fontSize = px + 'px';
+    s.alignItems = '';
+    measure = measure || document.createElement('canvas').getContext('2d');
+    const cs = getComputedStyle(el);
+    measure.font = cs.fontStyle + ' ' + cs.fontWeight + ' ' + px + 'px ' + cs.fontFamily;
+    const room = parseFloat(s.width) - 1;
+    const need = measure.measureText(el.textContent).width;
+    if (need <= room) return;
+    s.fontSize = Math.max(smallest, Math.floor((px * room) / need)) + 'px';
+    s.alignItems = 'center';
+  };
+
+  const fill = (h, color, ring) => {
+    const s = els[h].style;
+    s.background = color;
+    s.boxShadow = '0 0 0 ' + ring + 'px #fff';
+  };
+
+  const ends = (h, x1, y1, x2, y2) => {
+    const el = els[h];
+    el.setAttribute('x1', x1);
+    el.setAttribute('y1', y1);
+    el.setAttribute('x2', x2);
+    el.setAttribute('y2', y2);
+  };
+
+  const visible = (h, on) => {
+    const el = els[h];
+    if (el.namespaceURI === SVG) el.style.display = on ? '' : 'none';
+    else el.hidden = !on;
+  };
+
+  // A control that is locked while it has the focus (Step during its round,
+  // Stop until the round ends) would leave the keyboard nowhere: it gets the
+  // focus back when it is unlocked, unless the focus has gone elsewhere.
+  const enabled = (h, on) => {
+    const el = control(h);
+    if (!on && document.activeElement === el) lockedFocus = el;
+    el.disabled = !on;
+    const idle = !document.activeElement || document.activeElement === document.body;
+    if (on && lockedFocus === el) {
+      lockedFocus = null;
+      if (idle) focusQuietly(el);
+    }
+  };
+
+  const value = (h, textValue) => {
+    els[h].value = textValue;
+  };
+
+  const select = (h, start, length) => {
+    const el = els[h];
+    const size = el.value.length;
+    const from = Math.max(0, Math.min(start, size));
+    el.setSelectionRange(from, from + Math.max(0, Math.min(length, size - from)));
+  };
+
+  const selection = (h, out) => {
+    const el = els[h];
+    HEAP32[out >> 2] = el.selectionStart;
+    HEAP32[(out >> 2) + 1] = el.selectionEnd - el.selectionStart;
+  };
+
+  const checked = (h, on) => {
+    control(h).checked = on;
+  };
+
+  const name = (h, accessibleName) => control(h).setAttribute('aria-label', accessibleName);
+  const describe = (h, description) => els[h].setAttribute('aria-description', description);
+  const role = (h, r) => els[h].setAttribute('role', r);
+
+  const focus = (h) => {
+    const el = control(h);
+    if (document.activeElement !== el) focusQuietly(el);
+  };
+
+  // The stage's size in pixels, below the menu bar.
+  const stageSize = (out) => {
+    HEAPF64[out >> 3] = stage.clientWidth;
+    HEAPF64[(out >> 3) + 1] = stage.clientHeight;
+  };
+
+  return {
+    init, add, get, focusQuietly, group, label, link, field, button, checkBox, circle, line,
+    text, look, place, fit, fill, ends, visible, enabled, value, select, selection, checked,
+    name, describe, role, focus, stageSize,
+  };
+})();

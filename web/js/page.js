@@ -1,0 +1,91 @@
+// The page as a whole: its start, its layout and its end. Nothing here
+// decides anything about the game; the game (in WebAssembly) writes into the
+// page and takes the queued events in its own passes.
+Ovali.page = (() => {
+  'use strict';
+
+  // Served over http(s), the page can be installed and works offline; a file
+  // opened from disk has neither, and needs neither.
+  const installable = () => {
+    if (location.protocol !== 'http:' && location.protocol !== 'https:') return;
+    const manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'manifest.webmanifest';
+    document.head.appendChild(manifest);
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+  };
+
+  const init = () => {
+    Ovali.elements.init();
+    Ovali.menubar.init();
+    Ovali.services.init();
+    window.addEventListener('resize', () => Ovali.queue.push('resize'));
+    installable();
+  };
+
+  // The tab's title, and the phase in the page's own title strip as the
+  // window's title bar shows it.
+  const title = (tabTitle, phase) => {
+    document.title = tabTitle;
+    document.getElementById('titlebar').textContent = phase;
+  };
+
+  // A polite word to a screen reader; the same words again are still news.
+  const announce = (text) => {
+    const status = document.getElementById('status');
+    status.textContent = status.textContent === text ? text + '\u00a0' : text;
+  };
+
+  // The game's settings into the address, so that it can be copied or
+  // bookmarked. A file opened from disk may refuse: it keeps its address.
+  const address = (query) => {
+    try {
+      history.replaceState(history.state, '', query + location.hash);
+    } catch (e) {
+      // Nothing to share from a file anyway.
+    }
+  };
+
+  // The picture's size, so that the stage scrolls to all of it where it is
+  // larger than the stage; a caption running over the picture's edge (a long
+  // round count) is no reason to scroll.
+  const extent = (width, height) => {
+    const stage = document.getElementById('stage');
+    let el = document.getElementById('extent');
+    if (!el) {
+      el = document.createElement('div');
+      el.id = 'extent';
+      el.setAttribute('aria-hidden', 'true');
+      stage.appendChild(el);
+    }
+    el.style.width = width + 'px';
+    el.style.height = height + 'px';
+    const larger = width > stage.clientWidth + 0.5 || height > stage.clientHeight + 0.5;
+    stage.style.overflow = larger ? 'auto' : 'hidden';
+  };
+
+  const layout = (fontFamily, boxPx, menuPx) => {
+    const style = document.documentElement.style;
+    style.setProperty('--family', fontFamily);
+    style.setProperty('--box-font', boxPx + 'px');
+    style.setProperty('--menu-font', menuPx + 'px');
+  };
+
+  // No handler runs any more. A page cannot close its tab: it says that the
+  // game has ended and that reloading starts a new one.
+  const end = () => {
+    Ovali.queue.end();
+    Ovali.menubar.close(false);
+    Ovali.msgbox.closeAll();
+    const app = document.getElementById('app');
+    app.inert = true;
+    app.setAttribute('aria-hidden', 'true');
+    const ended = document.getElementById('ended');
+    ended.hidden = false;
+    ended.querySelector('button').focus();
+  };
+
+  return { init, layout, end, title, announce, address, extent };
+})();
+
+Module['preRun'] = [].concat(Module['preRun'] || [], [Ovali.page.init]);
