@@ -233,7 +233,8 @@ class Devices(unittest.TestCase):
         self.start(query="?players=40&total=80&units=2&fast=1&options=inner,random,separate")
         self.assertIn("randomly chosen pairs", self.box())
         self.close_box()
-        self.assertEqual(self.players(), 40)
+        # The reset to the address's settings goes on once the box is closed.
+        wait_for(lambda: self.players() == 40)
         self.assertEqual([self.value(f) for f in ("txtNB", "txtDollars", "txtNTrade")],
                          ["40", "80", "2"])
         self.assertTrue(self.el("chkFast").is_selected())
