@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/reset.h"
+#include "commands/reset.h"
 #include "toolkit/text.h"
 
 namespace ovali {

@@ -1,6 +1,6 @@
 #include "commands/options.h"
 
-#include "engine/reset.h"
+#include "commands/reset.h"
 
 namespace ovali {
 

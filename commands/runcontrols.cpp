@@ -1,7 +1,7 @@
 #include "commands/runcontrols.h"
 
-#include "engine/reset.h"
-#include "engine/rounds.h"
+#include "commands/play.h"
+#include "commands/reset.h"
 #include "stats/analysis.h"
 
 namespace ovali {
@@ -13,14 +13,13 @@ constexpr std::int16_t kReset = 2;
 constexpr std::int16_t kStep = 3;
 constexpr std::int16_t kAnalyze = 4;
 
-// The caption of the Start button is the only record of whether a run is
-// under way, so it decides what a click means.
+// While a round or a run is under way the button reads "Stop".
 void startOrStop(Form1& f) {
   CommandButton* button = f.Command1.find(kStartStop);
   if (button == nullptr) return;
-  if (button->caption == "Start") {
+  if (f.game.playing == kFalse) {
     playgame(f, kTrue);
-  } else if (button->caption == "Stop") {
+  } else {
     f.game.running = kFalse;
     // The round under way still finishes; its unlocking enables the button again.
     button->enabled = false;

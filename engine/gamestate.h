@@ -8,16 +8,23 @@
 
 namespace ovali {
 
-// The one record every part of the game reads or changes. Each player's
-// dollars are not here: they live in the captions of the player labels, and
-// the round counter in the caption of label C.
+// The one record every part of the game reads or changes, as numbers. The
+// window's captions are a view of it, written when a frame is shown.
 struct GameState {
+  // Rounds keep being played until Stop clears it.
   Flag running = kFalse;
+  // A round or a run is under way; it stays set until the round that Stop
+  // interrupted has finished.
+  Flag playing = kFalse;
   // Players per level (dollars / units), indexes 0 to ndollars: every player
   // while `separate` is off, the inner ring only while it is on.
   std::vector<std::int16_t> levels;
   // Outer-ring players per level; all 0 while `separate` is off.
   std::vector<std::int16_t> outerlevels;
+  // Each player's money in units, by player: its dollars are units times this.
+  std::vector<std::int16_t> holdings;
+  // Rounds played since the reset; the counter the window shows.
+  std::int64_t round = 0;
   std::int16_t nplayers = 0;
   std::int16_t ndollars = 0;
   std::int16_t units = 0;
@@ -25,7 +32,13 @@ struct GameState {
   // 32-bit sums within minutes.
   std::int64_t nsamples = 0;
   Flag ready = kFalse;
+  // Up to date only after flushsums (engine/transfer.h): a sample does not
+  // add every level; a player's samples are added when it moves.
   std::array<std::int64_t, 101> sumlevels{};
+  // The sample count at which each level came into the sampled range.
+  std::array<std::int64_t, 101> levelsince{};
+  // By player: the sample count up to which its samples are in sumlevels.
+  std::vector<std::int64_t> sampledto;
   std::int16_t maxlevel = 0;
   Flag randomexchange = kFalse;
   Flag inneronly = kFalse;

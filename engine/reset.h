@@ -1,10 +1,11 @@
 #pragma once
 
-#include "view/form1.h"
+#include "engine/gamestate.h"
 
 namespace ovali {
 
-// Builds a fresh game from the three fields and the option flags.
-void resetgame(Form1& f);
+// Deals the money of a fresh game of the stored size and options, counts the
+// players per level and starts the round counter and the long-run sums over.
+void dealgame(GameState& g);
 
 }  // namespace ovali

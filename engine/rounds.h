@@ -1,20 +1,16 @@
 #pragma once
 
-#include "toolkit/flags.h"
-#include "view/form1.h"
+#include "engine/gamestate.h"
+#include "toolkit/toolkit.h"
 
 namespace ovali {
 
-// Plays one round, or rounds until `running` is cleared when `continuous`.
-void playgame(Form1& f, Flag continuous);
+// Counts one more round; the count stops far inside 64 bits, so that the
+// pairing arithmetic cannot overflow however long a run goes on.
+void countround(GameState& g);
 
-// Beeps and lets events run for `seconds`, unless the fast box is ticked.
-void pause(Form1& f, double seconds);
-
-void showplayers(Form1& f, Flag show);
-
-// Locks (False) or unlocks (True) the controls that must not be used while
-// rounds are played.
-void enablecontrols(Form1& f, Flag enable);
+// The exchanges of the current round: every ring pair plays once, or one
+// unit passes between two random players. Draws from the toolkit.
+void playexchanges(GameState& g, Toolkit& tk);
 
 }  // namespace ovali

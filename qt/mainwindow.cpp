@@ -24,6 +24,7 @@
 #include "qt/tickbox.h"
 #include "view/changes.h"
 #include "view/look.h"
+#include "view/present.h"
 
 namespace ovali {
 
@@ -293,6 +294,7 @@ void MainWindow::sync() {
   frameTimer_.stop();
   frameClock_.restart();
   ++syncs_;
+  present(f_);
 
   if (!titleShown_ || shownTitle_ != f_.caption) {
     setWindowTitle(qs(f_.caption));

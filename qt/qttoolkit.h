@@ -30,6 +30,7 @@ class QtToolkit : public Toolkit {
   double timer() override;
   void randomize() override;
   double rnd() override { return random_.next(); }
+  Random* generator() override { return &random_; }
   [[noreturn]] void end() override;
 
  private:

@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 
+#include "engine/transfer.h"
 #include "stats/chart.h"
 #include "stats/distribution.h"
 #include "toolkit/text.h"
@@ -159,6 +160,7 @@ std::string fmtnum(const float& value, std::int16_t decimals, std::int16_t width
 }
 
 void analyze(Form1& f) {
+  flushsums(f.game);
   const GameState& g = f.game;
   if (g.ready != kTrue) {
     f.tk.msgbox("Click on \"Start\" first.");

@@ -1,7 +1,8 @@
 #include "stats/levels.h"
 
+#include <array>
 #include <cmath>
-#include <optional>
+#include <cstddef>
 
 #include "toolkit/text.h"
 
@@ -17,19 +18,23 @@ std::string count(const std::vector<std::int16_t>& counts, std::int16_t level) {
   return static_cast<std::size_t>(level) < counts.size() ? decimal(counts[level]) : "0";
 }
 
-// The ladder row of a tracked player, or nothing when it cannot be formed.
-std::optional<std::int32_t> levelOf(const Form1& f, std::int16_t player) {
-  const Label* p = f.P.find(player);
-  if (p == nullptr || f.game.units == 0) return std::nullopt;
-  const auto level = roundHalfEven32(val(p->caption) / f.game.units);
-  if (!level || *level < -32768 || *level > 32767) return std::nullopt;
-  return level;
+// The levels of the two tracked players, P(0) and P(1). A player who is
+// not in the game takes the level read before it, starting at 0.
+std::array<std::int32_t, 2> trackedLevels(const Form1& f) {
+  const auto& holdings = f.game.holdings;
+  std::array<std::int32_t, 2> levels{};
+  std::int32_t level = 0;
+  for (std::size_t p = 0; p < 2; ++p) {
+    if (p < holdings.size()) level = holdings[p];
+    levels[p] = level;
+  }
+  return levels;
 }
 
+// A player above the top row has no row to stand beside: its marker stays
+// where it was and disappears until the player comes back down.
 void place(Circle* marker, const Label* row, float dy, std::int32_t level) {
   if (marker == nullptr) return;
-  // A player above the top row has no row to stand beside: the marker stays
-  // where it was and disappears until the player comes back down.
   if (row != nullptr) {
     marker->left = row->left - 100;
     marker->top = row->top + dy;
@@ -39,6 +44,13 @@ void place(Circle* marker, const Label* row, float dy, std::int32_t level) {
 
 }  // namespace
 
+void notemarkers(Form1& f) {
+  const auto levels = trackedLevels(f);
+  for (std::size_t p = 0; p < 2; ++p) {
+    if (levels[p] >= 0 && levels[p] < kRows) f.markerRows[p] = static_cast<std::int16_t>(levels[p]);
+  }
+}
+
 void checklevels(Form1& f) {
   const GameState& g = f.game;
   for (std::int16_t i = 0; i < kRows; ++i) {
@@ -46,19 +58,12 @@ void checklevels(Form1& f) {
     if (Label* ts = f.TS.find(i)) ts->caption = count(g.outerlevels, i);
   }
 
-  // A level that cannot be formed keeps the row of the step before, starting at 0.
-  std::int32_t level = 0;
-  if (auto l = levelOf(f, 0)) level = *l;
-  {
-    const auto row = static_cast<std::int16_t>(level);
-    const Label* reference = g.separate != kFalse ? f.TS.find(row) : f.T.find(row);
-    place(f.Acircle.find(3), reference, 200, level);
-  }
-  if (auto l = levelOf(f, 1)) level = *l;
-  {
-    const auto row = static_cast<std::int16_t>(level);
-    place(f.Acircle.find(2), f.T.find(row), 100, level);
-  }
+  notemarkers(f);
+  const auto levels = trackedLevels(f);
+  const std::int16_t blueRow = f.markerRows[0];
+  const Label* blueReference = g.separate != kFalse ? f.TS.find(blueRow) : f.T.find(blueRow);
+  place(f.Acircle.find(3), blueReference, 200, levels[0]);
+  place(f.Acircle.find(2), f.T.find(f.markerRows[1]), 100, levels[1]);
 }
 
 }  // namespace ovali

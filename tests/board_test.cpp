@@ -130,9 +130,9 @@ struct Ladder : Board {
     f.game.levels.assign(11, 0);
     f.game.outerlevels.assign(11, 0);
   }
-  void track(const char* blue, const char* red) {
-    f.P(0).caption = blue;
-    f.P(1).caption = red;
+  // The two tracked players' money, in units.
+  void track(std::int16_t blue, std::int16_t red) {
+    f.game.holdings = {blue, red};
     checklevels(f);
   }
 };
@@ -141,25 +141,24 @@ struct MarkerCase {
   const char* name;
   Flag separate;
   std::int16_t units;
-  const char* blueDollars;
-  const char* redDollars;
+  std::int16_t blueLevel;
+  std::int16_t redLevel;
   float blueLeft, blueTop, redLeft, redTop;
 };
 
 TEST(LevelDisplay, MarkersStandBesideTheirRow) {
   const MarkerCase cases[] = {
-      {"broke, together", kFalse, 1, "0", "0", 7340, 5840, 7340, 5740},
-      {"broke, surroundings apart", kTrue, 1, "0", "0", 8060, 5840, 7340, 5740},
-      {"top row", kFalse, 1, "7", "7", 7340, 940, 7340, 840},
-      {"units 2, $6 on row 3", kFalse, 2, "6", "6", 7340, 3740, 7340, 3640},
-      {"half goes to even: 2.5 to 2, 1.5 to 2", kFalse, 2, "5", "3", 7340, 4440, 7340, 4340},
+      {"broke, together", kFalse, 1, 0, 0, 7340, 5840, 7340, 5740},
+      {"broke, surroundings apart", kTrue, 1, 0, 0, 8060, 5840, 7340, 5740},
+      {"top row", kFalse, 1, 7, 7, 7340, 940, 7340, 840},
+      {"units 2, $6 on row 3", kFalse, 2, 3, 3, 7340, 3740, 7340, 3640},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Ladder l;
     l.f.game.separate = c.separate;
     l.f.game.units = c.units;
-    l.track(c.blueDollars, c.redDollars);
+    l.track(c.blueLevel, c.redLevel);
     EXPECT_FLOAT_EQ(l.f.Acircle(3).left, c.blueLeft);
     EXPECT_FLOAT_EQ(l.f.Acircle(3).top, c.blueTop);
     EXPECT_FLOAT_EQ(l.f.Acircle(2).left, c.redLeft);
@@ -171,15 +170,15 @@ TEST(LevelDisplay, MarkersStandBesideTheirRow) {
 
 TEST(LevelDisplay, APlayerAboveTheLadderHidesItsMarkerWhereItWas) {
   Ladder l;
-  l.track("3", "2");
+  l.track(3, 2);
   const float blueTop = l.f.Acircle(3).top;
   const float redTop = l.f.Acircle(2).top;
-  l.track("9", "8");
+  l.track(9, 8);
   EXPECT_FALSE(l.f.Acircle(3).visible);
   EXPECT_FALSE(l.f.Acircle(2).visible);
   EXPECT_FLOAT_EQ(l.f.Acircle(3).top, blueTop);
   EXPECT_FLOAT_EQ(l.f.Acircle(2).top, redTop);
-  l.track("7", "7");
+  l.track(7, 7);
   EXPECT_TRUE(l.f.Acircle(3).visible);
   EXPECT_FLOAT_EQ(l.f.Acircle(3).top, 940);
   EXPECT_FLOAT_EQ(l.f.Acircle(2).top, 840);
@@ -189,7 +188,7 @@ TEST(LevelDisplay, CountsFillBothColumnsAndRowsAboveTheTotalReadZero) {
   Ladder l;
   l.f.game.levels = {3, 0, 5, 1, 0, 0, 0, 0, 2, 0, 0};
   l.f.game.outerlevels = {4, 6, 0, 0, 0, 0, 0, 1, 0, 0, 0};
-  l.track("0", "0");
+  l.track(0, 0);
   const char* t[] = {"3", "0", "5", "1", "0", "0", "0", "0"};
   const char* ts[] = {"4", "6", "0", "0", "0", "0", "0", "1"};
   for (std::int16_t i = 0; i < 8; ++i) {
@@ -202,7 +201,7 @@ TEST(LevelDisplay, CountsFillBothColumnsAndRowsAboveTheTotalReadZero) {
   l.f.game.ndollars = 3;
   l.f.game.levels = {1, 0, 0, 1};
   l.f.game.outerlevels = {0, 0, 0, 0};
-  l.track("3", "0");
+  l.track(3, 0);
   const char* after[] = {"1", "0", "0", "1", "0", "0", "0", "0"};
   for (std::int16_t i = 0; i < 8; ++i) {
     EXPECT_EQ(l.f.T(i).caption, after[i]) << i;

@@ -11,6 +11,7 @@
 
 #include "toolkit/toolkit.h"
 #include "view/form1.h"
+#include "view/present.h"
 
 namespace ovali::testing {
 
@@ -33,6 +34,9 @@ class FakeToolkit : public Toolkit {
   bool randomized = false;
   // When set, runs while a message box is open (the box closes when it returns).
   std::function<void(const std::string&)> onMessage;
+  // Brings the window up to the game, as a front end does before it shows
+  // a frame: at every event pass and before every message box.
+  std::function<void()> frame;
   // When set, runs at every event pass, before the scripted actions.
   std::function<void()> onPass;
   // When set, runs before every random number is handed out.
@@ -83,6 +87,7 @@ class FakeToolkit : public Toolkit {
 
  private:
   void record(std::string_view text, std::optional<Chart> drawn) {
+    if (frame) frame();
     chart = std::move(drawn);
     messages.emplace_back(text);
     if (onMessage) onMessage(messages.back());
@@ -90,6 +95,7 @@ class FakeToolkit : public Toolkit {
 
   void pass() {
     ++eventPasses;
+    if (frame) frame();
     if (onPass) onPass();
     std::vector<std::function<void()>> due;
     for (auto it = byPass_.begin(); it != byPass_.end() && it->first <= eventPasses;) {
@@ -112,7 +118,10 @@ class FakeToolkit : public Toolkit {
 struct Started {
   FakeToolkit tk;
   Form1 f{tk};
-  Started() { Form_Load(f); }
+  Started() {
+    Form_Load(f);
+    tk.frame = [this] { present(f); };
+  }
 };
 
 }  // namespace ovali::testing

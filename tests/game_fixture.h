@@ -3,11 +3,12 @@
 // A started window with a game built from given fields and options, and the
 // books of a game checked as a list of what is wrong.
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "engine/reset.h"
+#include "commands/reset.h"
 #include "fake_toolkit.h"
 #include "toolkit/text.h"
 
@@ -65,7 +66,7 @@ inline constexpr double kRock = 0.0;
 inline constexpr double kPaper = 0.4;
 inline constexpr double kScissors = 0.7;
 
-// What is wrong with the books of a game: the counts against the captions,
+// What is wrong with the books of a game: the counts against the holdings,
 // the money, the outer counts while the rings are counted together.
 inline std::vector<std::string> brokenBooks(const Form1& f) {
   std::vector<std::string> wrong;
@@ -84,11 +85,13 @@ inline std::vector<std::string> brokenBooks(const Form1& f) {
   }
   if (players != g.nplayers) wrong.push_back("counts add up to " + std::to_string(players));
   if (quanta != g.ndollars / g.units) wrong.push_back("money adds up to " + std::to_string(quanta));
+  if (g.holdings.size() != static_cast<std::size_t>(std::max<int>(g.nplayers, 0))) {
+    return {"holdings do not run over the players"};
+  }
   for (std::int16_t i = 0; i < g.nplayers; ++i) {
-    const auto dollars = static_cast<long long>(val(f.P(i).caption));
-    const long long level = dollars / g.units;
-    if (dollars % g.units != 0 || level < 0 || level >= static_cast<long long>(inner.size())) {
-      wrong.push_back("caption of P(" + std::to_string(i) + ") " + f.P(i).caption);
+    const long long level = g.holdings[static_cast<std::size_t>(i)];
+    if (level < 0 || level >= static_cast<long long>(inner.size())) {
+      wrong.push_back("holding of player " + std::to_string(i) + " " + std::to_string(level));
       continue;
     }
     auto& counts = (g.separate != kFalse && i % 2 == 0) ? outer : inner;
@@ -96,7 +99,7 @@ inline std::vector<std::string> brokenBooks(const Form1& f) {
   }
   for (std::size_t k = 0; k < inner.size(); ++k) {
     if (inner[k] != g.levels[k] || outer[k] != g.outerlevels[k]) {
-      wrong.push_back("counts at level " + std::to_string(k) + " differ from the captions");
+      wrong.push_back("counts at level " + std::to_string(k) + " differ from the holdings");
       break;
     }
   }

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/rounds.h"
+#include "commands/play.h"
+#include "commands/reset.h"
 #include "game_fixture.h"
 #include "stats/chart.h"
 

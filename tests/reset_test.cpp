@@ -1,4 +1,4 @@
-#include "engine/reset.h"
+#include "commands/reset.h"
 
 #include <gtest/gtest.h>
 

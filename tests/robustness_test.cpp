@@ -11,9 +11,9 @@
 
 #include "commands/inputs.h"
 #include "commands/options.h"
+#include "commands/play.h"
+#include "commands/reset.h"
 #include "commands/runcontrols.h"
-#include "engine/reset.h"
-#include "engine/rounds.h"
 #include "fake_toolkit.h"
 #include "game_fixture.h"
 #include "stats/analysis.h"

@@ -82,7 +82,8 @@ TEST_P(Moving, CaptionLevelAndCounts) {
   const MoveCase& c = GetParam();
   Game g("30", c.dollars, c.units, {.separate = c.separate});
   std::int16_t level = c.level;
-  addmoney(g.f, c.player, level, c.delta, kFalse);
+  addmoney(g.f.game, c.player, level, c.delta, kFalse);
+  showmoney(g.f);
   EXPECT_EQ(level, c.newLevel);
   EXPECT_EQ(g.f.P(c.player).caption, c.caption);
   for (auto [k, n] : c.levels) EXPECT_EQ(g.f.game.levels[k], n) << "level " << k;
@@ -100,7 +101,7 @@ TEST(Transfer, NoDeltaChangesNothingEvenWhenSampling) {
   Game g("30", "30", "1");
   const GameState before = g.f.game;
   std::int16_t level = 1;
-  addmoney(g.f, 3, level, 0, kTrue);
+  addmoney(g.f.game, 3, level, 0, kTrue);
   EXPECT_EQ(level, 1);
   EXPECT_EQ(g.f.P(3).caption, "1");
   EXPECT_EQ(g.f.game.levels, before.levels);
@@ -119,7 +120,7 @@ TEST(Transfer, OnlyTrueTakesASample) {
     SCOPED_TRACE(row.name);
     Game g("30", "30", "1");
     std::int16_t level = 1;
-    addmoney(g.f, 0, level, -1, row.accumulate);
+    addmoney(g.f.game, 0, level, -1, row.accumulate);
     EXPECT_EQ(g.f.game.nsamples, row.samples);
   }
 }
@@ -127,8 +128,9 @@ TEST(Transfer, OnlyTrueTakesASample) {
 TEST(Transfer, AnExchangeOfTwoCallsIsOneSampleOfTheBookedCounts) {
   Game g("30", "30", "1");
   std::int16_t loser = 1, winner = 1;
-  addmoney(g.f, 0, loser, -1, kFalse);
-  addmoney(g.f, 1, winner, 1, kTrue);
+  addmoney(g.f.game, 0, loser, -1, kFalse);
+  addmoney(g.f.game, 1, winner, 1, kTrue);
+  flushsums(g.f.game);
   const auto& sums = g.f.game.sumlevels;
   EXPECT_EQ(g.f.game.nsamples, 1);
   EXPECT_EQ(g.f.game.maxlevel, 2);
@@ -141,15 +143,17 @@ TEST(Transfer, AnExchangeOfTwoCallsIsOneSampleOfTheBookedCounts) {
 TEST(Transfer, TheHighestLevelStaysWhenItsPlayerFalls) {
   Game g("30", "30", "1");
   std::int16_t rich = 1, a = 1, b = 1;
-  addmoney(g.f, 0, rich, 1, kFalse);
-  addmoney(g.f, 2, a, -1, kTrue);
-  addmoney(g.f, 0, rich, 1, kFalse);
-  addmoney(g.f, 4, b, -1, kTrue);
+  addmoney(g.f.game, 0, rich, 1, kFalse);
+  addmoney(g.f.game, 2, a, -1, kTrue);
+  addmoney(g.f.game, 0, rich, 1, kFalse);
+  addmoney(g.f.game, 4, b, -1, kTrue);
+  flushsums(g.f.game);
   EXPECT_EQ(g.f.game.maxlevel, 3);
   EXPECT_EQ(g.f.game.sumlevels[3], 1);
 
-  addmoney(g.f, 0, rich, -1, kFalse);
-  addmoney(g.f, 2, a, 1, kTrue);
+  addmoney(g.f.game, 0, rich, -1, kFalse);
+  addmoney(g.f.game, 2, a, 1, kTrue);
+  flushsums(g.f.game);
   EXPECT_EQ(g.f.game.maxlevel, 3);
   EXPECT_EQ(g.f.game.sumlevels[3], 1);  // nobody there in the last sample
   EXPECT_EQ(g.f.game.sumlevels[2], 2);
@@ -160,8 +164,9 @@ TEST(Transfer, CountsAboveTheHighestLevelAreLeftOutOfASample) {
   // The inner ring is dealt $8 each, but the highest level starts at 1.
   Game g("10", "40", "1", {.inneronly = true});
   std::int16_t rich = 8, poor = 0;
-  addmoney(g.f, 1, rich, -1, kFalse);
-  addmoney(g.f, 0, poor, 1, kTrue);
+  addmoney(g.f.game, 1, rich, -1, kFalse);
+  addmoney(g.f.game, 0, poor, 1, kTrue);
+  flushsums(g.f.game);
   EXPECT_EQ(g.f.game.maxlevel, 7);
   EXPECT_EQ(g.f.game.sumlevels[0], 4);
   EXPECT_EQ(g.f.game.sumlevels[1], 1);
@@ -173,10 +178,12 @@ TEST(Transfer, CountsAboveTheHighestLevelAreLeftOutOfASample) {
 TEST(Transfer, AboveLevel100ASampleKeepsLevels0To100AndStillCounts) {
   Game g("30", "150", "1", {.alltoone = true});
   std::int16_t rich = 150, poor = 0;
-  addmoney(g.f, 0, rich, -1, kFalse);
-  addmoney(g.f, 1, poor, 1, kTrue);
-  addmoney(g.f, 1, poor, -1, kFalse);
-  addmoney(g.f, 0, rich, 1, kTrue);
+  addmoney(g.f.game, 0, rich, -1, kFalse);
+  addmoney(g.f.game, 1, poor, 1, kTrue);
+  addmoney(g.f.game, 1, poor, -1, kFalse);
+  addmoney(g.f.game, 0, rich, 1, kTrue);
+  flushsums(g.f.game);
+  showmoney(g.f);
   EXPECT_EQ(g.f.game.maxlevel, 150);
   EXPECT_EQ(g.f.game.nsamples, 2);
   EXPECT_EQ(g.f.game.sumlevels[0], 28 + 29);
@@ -201,7 +208,7 @@ TEST(Transfer, AMoveThatCannotBeBookedInFullIsNotBookedAtAll) {
     Game g("30", "30", "1");
     const GameState before = g.f.game;
     std::int16_t level = row.level;
-    addmoney(g.f, row.player, level, row.delta, kTrue);
+    addmoney(g.f.game, row.player, level, row.delta, kTrue);
     EXPECT_EQ(level, row.level);
     EXPECT_EQ(g.f.game.levels, before.levels);
     EXPECT_EQ(g.f.game.nsamples, 0);

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "toolkit/chart.h"
+#include "toolkit/random.h"
 
 namespace ovali {
 
@@ -41,6 +42,10 @@ class Toolkit {
 
   // A uniform random number in [0, 1).
   virtual double rnd() = 0;
+
+  // The generator rnd() draws from, for the rounds to draw from straight;
+  // nothing when the draws go through rnd(), as a test's scripted ones do.
+  virtual Random* generator() { return nullptr; }
 
   // Ends the program at once: nothing after this call runs.
   [[noreturn]] virtual void end() = 0;

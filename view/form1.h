@@ -72,6 +72,14 @@ struct Form1 {
                                                  Focus::Reset,   Focus::Start,    Focus::Analyze,
                                                  Focus::chkFast, Focus::txtNTrade};
 
+  // A round is between its exchanges and its "Check": the ladder still shows
+  // the counts from before them.
+  bool ladderBehind = false;
+  // The ladder row each level marker (of players 0 and 1) stands beside: the
+  // row of the last "Check" that found its player on the ladder, -1 for none
+  // since the reset. A run that shows no frame still notes it every round.
+  std::array<std::int16_t, 2> markerRows{-1, -1};
+
   // The random-exchange notice has been shown once in this run of the program.
   bool toldrandom = false;
 

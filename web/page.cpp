@@ -15,6 +15,7 @@
 #include "stats/chart.h"
 #include "view/arrangements.h"
 #include "view/look.h"
+#include "view/present.h"
 #include "web/chartsvg.h"
 #include "web/events.h"
 
@@ -386,6 +387,7 @@ void Page::describe(LabelView& view, const std::string& name) {
 }
 
 void Page::sync() {
+  present(f_);
   // The menu bar first: its height decides the stage's.
   for (MenuView& view : menus_) syncMenu(view);
   syncHistory();

@@ -35,6 +35,7 @@ class WebToolkit : public Toolkit {
   double timer() override;
   void randomize() override;
   double rnd() override { return random_.next(); }
+  Random* generator() override { return &random_; }
   [[noreturn]] void end() override;
 
   void seed(std::uint64_t seed) { random_.reseed(seed); }

@@ -29,6 +29,7 @@ class ScriptToolkit : public Toolkit {
   double timer() override { return 0; }
   void randomize() override {}
   double rnd() override { return random.next(); }
+  Random* generator() override { return &random; }
   [[noreturn]] void end() override { std::exit(0); }
 };
 

@@ -1,0 +1,45 @@
+#include "view/present.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+
+#include "stats/levels.h"
+#include "view/rings.h"
+
+namespace ovali {
+
+namespace {
+
+// Writes the decimal text of `number` over `caption`, in the caption's own
+// buffer: every frame of a fast run writes every player's caption.
+void writeNumber(std::string& caption, std::int64_t number) {
+  char buffer[24];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, number);
+  caption.assign(buffer, written.ptr);
+}
+
+}  // namespace
+
+void showmoney(Form1& f) {
+  const GameState& g = f.game;
+  // Labels of players not in the game (a later, smaller game) keep what they
+  // showed, hidden.
+  for (std::size_t i = 0; i < g.holdings.size(); ++i) {
+    if (Label* player = f.P.find(static_cast<std::int16_t>(i))) {
+      writeNumber(player->caption, static_cast<std::int64_t>(g.units) * g.holdings[i]);
+    }
+  }
+  writeNumber(f.C.caption, g.round);
+}
+
+void present(Form1& f) {
+  const GameState& g = f.game;
+  if (g.ready == kFalse && g.holdings.empty()) return;  // no game built yet
+  showmoney(f);
+  const int n = g.nplayers;
+  if (n > 0) placeplayers(f, static_cast<std::int16_t>(g.round % n), kFalse);
+  if (!f.ladderBehind) checklevels(f);
+}
+
+}  // namespace ovali
