@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QProcess>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -17,10 +19,14 @@
 #include "bench/gamealone.h"
 #include "commands/reset.h"
 #include "commands/runcontrols.h"
+#include "commands/viewmenu.h"
+#include "qt/chartview.h"
+#include "qt/historywindow.h"
 #include "qt/mainwindow.h"
 #include "qt/qttoolkit.h"
 #include "toolkit/text.h"
 #include "view/form1.h"
+#include "view/history.h"
 
 namespace {
 
@@ -68,10 +74,16 @@ struct ShownWindow {
   }
 };
 
-double windowRoundsPerSecond(const char* players, const char* dollars, int* syncs) {
+double windowRoundsPerSecond(const char* players, const char* dollars, int* syncs,
+                             bool withHistory = false) {
   ShownWindow shown(players, dollars);
   Form1& f = shown.f;
   MainWindow& window = shown.window;
+  if (withHistory) {
+    mnuHistory_Click(f);
+    window.sync();
+    for (int i = 0; i < 100; ++i) QCoreApplication::processEvents();
+  }
   const int before = window.syncCount();
   const auto start = Clock::now();
   // The Stop click arrives as a user's would: through the event loop.
@@ -202,6 +214,47 @@ int main(int argc, char** argv) {
         " in the window %9.0f rounds/s (1/%.1f of the floor), %.1f syncs per second\n",
         players, dollars, bare, floor / bare, shown, floor / shown,
         syncs / std::chrono::duration<double>(kRunTime).count());
+  }
+  {
+    // Taken in turns, best of five each and each first in turn, so that a
+    // burst of other work on the machine does not decide the comparison.
+    double without = 0;
+    double with = 0;
+    int syncs = 0;
+    for (int i = 0; i < 10; ++i) {
+      const bool open = i % 4 == 1 || i % 4 == 2;
+      double& best = open ? with : without;
+      best = std::max(best, windowRoundsPerSecond("200", "400", &syncs, open));
+    }
+    // The history's own cost, apart from the machine's noise: a full
+    // history built into charts and painted, as at each of its redraws.
+    ShownWindow shown("200", "400");
+    mnuHistory_Click(shown.f);
+    shown.window.sync();
+    for (int i = 0; i < 100; ++i) QCoreApplication::processEvents();
+    HistoryPoint point = measureGame(shown.f.game, 0);
+    for (std::int64_t round = 1; shown.f.history.points().size() < History::kMostPoints; ++round) {
+      point.round = round;
+      point.system.gini = 0.6 + 0.05 * std::sin(static_cast<double>(round));
+      shown.f.history.offer(point);
+    }
+    HistoryWindow* view = shown.window.historyWindow();
+    constexpr int kRedraws = 200;
+    const auto began = Clock::now();
+    for (int i = 0; i < kRedraws; ++i) {
+      view->redraw();
+      view->chart()->repaint();
+    }
+    const double redraw =
+        std::chrono::duration<double, std::nano>(Clock::now() - began).count() / kRedraws;
+    std::printf(
+        "history redraw, 2,000 points: %.2f ms, so %.1f%% of the time at its most (%.0f a "
+        "second)\n",
+        redraw / 1e6, redraw / 1e9 / HistoryRedraw::kShortestSeconds * 100,
+        1 / HistoryRedraw::kShortestSeconds);
+    std::printf(
+        "fast run, 200 players, history open: %9.0f rounds/s, closed %9.0f rounds/s (%.1f%%)\n",
+        with, without, 100 * with / without);
   }
   slowStep();
   startupFromProcessStart(argv[0]);

@@ -3,6 +3,7 @@
 #include "commands/reset.h"
 #include "engine/rounds.h"
 #include "stats/levels.h"
+#include "view/history.h"
 #include "view/present.h"
 #include "view/rings.h"
 
@@ -61,6 +62,7 @@ void playgame(Form1& f, Flag continuous) {
     // Where a Stop click is taken, also in fast mode.
     f.tk.doevents();
     if (continuous == kFalse) g.running = kFalse;
+    recordRound(f, g.round);
     if (g.running != kFalse) pause(f, 1.0);
   }
 

@@ -10,6 +10,7 @@
 #include "engine/reset.h"
 #include "stats/levels.h"
 #include "toolkit/text.h"
+#include "view/history.h"
 #include "view/present.h"
 #include "view/rings.h"
 
@@ -82,6 +83,7 @@ void resetgame(Form1& f) {
   // The markers of a player above the ladder stay where the last game left them.
   f.markerRows = {-1, -1};
   checklevels(f);
+  startHistory(f);
 
   g.ready = kTrue;
 

@@ -193,4 +193,13 @@ void mnuAbout_Click(Form1& f) {
       "https://example.org/ovalin/.");
 }
 
+std::string historyHelp() {
+  return "Entropy tells how spread out the players are over the amounts of money. It starts at 0 "
+         "when everybody holds the same and climbs toward the dashed line, its maximum: the most "
+         "probable spread of this much money, the Ovalin distribution. The Gini coefficient tells "
+         "how unequal the money is, from 0 (all the same) to nearly 1 (one person has it all). It "
+         "climbs to the dashed value of the Ovalin distribution and then wobbles around it. Every "
+         "game is fair--and still inequality appears.";
+}
+
 }  // namespace ovali

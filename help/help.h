@@ -16,4 +16,7 @@ void mnuAbout_Click(Form1& f);
 // The text a help link shows, for the indexes Label3_Click takes; empty for others.
 std::string helptext(std::int16_t index);
 
+// What the two curves of the history view mean, shown in the view itself.
+std::string historyHelp();
+
 }  // namespace ovali

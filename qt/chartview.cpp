@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -36,10 +38,57 @@ void drawText(QPainter& p, const ChartText& t) {
              QString::fromStdString(t.text));
 }
 
-void drawMarker(QPainter& p, const Chart& c, QPointF centre) {
+void drawMarker(QPainter& p, const Chart& c, QPointF centre, const Color& fill,
+                Marker shape = Marker::Disc) {
+  if (shape == Marker::None) return;
   p.setPen(QPen(colorOf(c.background), px(c.gridWidth)));
-  p.setBrush(colorOf(c.lineColor));
-  p.drawEllipse(centre, px(c.markerRadius), px(c.markerRadius));
+  p.setBrush(colorOf(fill));
+  const qreal r = px(c.markerRadius);
+  if (shape == Marker::Square) {
+    p.drawRect(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r));
+  } else {
+    p.drawEllipse(centre, r, r);
+  }
+}
+
+QPen seriesPen(const ChartSeries& s) {
+  QPen pen(colorOf(s.color), px(s.width));
+  pen.setJoinStyle(Qt::RoundJoin);
+  pen.setCapStyle(s.stroke == Stroke::Dashed ? Qt::FlatCap : Qt::RoundCap);
+  if (s.stroke == Stroke::Dashed) pen.setDashPattern({4, 3});
+  return pen;
+}
+
+void drawSeries(QPainter& p, const Chart& c) {
+  for (const ChartSeries& s : c.series) {
+    if (s.points.empty()) continue;
+    QPolygonF line;
+    line.reserve(static_cast<qsizetype>(s.points.size()));
+    for (const ChartPoint& point : s.points) line << QPointF(px(point.x), px(point.y));
+    p.setPen(seriesPen(s));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(line);
+    for (const ChartPoint& mark : s.marks) {
+      drawMarker(p, c, QPointF(px(mark.x), px(mark.y)), s.color, s.marker);
+    }
+  }
+  const QRectF plot = pixels(c.plot);
+  const QPen ink(colorOf(c.ink), px(c.gridWidth));
+  for (const ChartStep& t : c.xTicks) {
+    p.setPen(ink);
+    p.drawLine(QPointF(px(t.x), plot.bottom()), QPointF(px(t.x), plot.bottom() + 4));
+    drawText(p, t.label);
+  }
+  if (!c.xTitle.text.empty()) drawText(p, c.xTitle);
+  for (const ChartSeries& s : c.series) {
+    if (s.legend.text.text.empty()) continue;
+    const QRectF key = pixels(s.legend.key);
+    p.setPen(seriesPen(s));
+    p.drawLine(QPointF(key.left(), key.center().y()), QPointF(key.right(), key.center().y()));
+    drawMarker(p, c, key.center(), s.color, s.marker);
+    p.setPen(ink);
+    drawText(p, s.legend.text);
+  }
 }
 
 // Without this a screen reader would meet a bare client area.
@@ -50,21 +99,7 @@ QAccessibleInterface* chartAccessible(const QString& key, QObject* object) {
   return nullptr;
 }
 
-}  // namespace
-
-ChartView::ChartView(QWidget* parent, Chart chart) : QWidget(parent), chart_(std::move(chart)) {
-  [[maybe_unused]] static const bool installed =
-      (QAccessible::installFactory(chartAccessible), true);
-  setObjectName(QStringLiteral("chart"));
-  setAccessibleName(QString::fromStdString(chart_.name));
-  setFixedSize(static_cast<int>(std::ceil(px(chart_.width))),
-               static_cast<int>(std::ceil(px(chart_.height))));
-}
-
-void ChartView::paintEvent(QPaintEvent*) {
-  const Chart& c = chart_;
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
+void paintChart(QPainter& p, const Chart& c) {
   p.fillRect(QRectF(0, 0, px(c.width), px(c.height)), colorOf(c.background));
 
   const QRectF plot = pixels(c.plot);
@@ -91,20 +126,66 @@ void ChartView::paintEvent(QPaintEvent*) {
     line.setJoinStyle(Qt::RoundJoin);
     line.setCapStyle(Qt::RoundCap);
     p.strokePath(path, line);
-    for (const ChartPoint& point : c.line) drawMarker(p, c, QPointF(px(point.x), px(point.y)));
+    for (const ChartPoint& point : c.line) {
+      drawMarker(p, c, QPointF(px(point.x), px(point.y)), c.lineColor);
+    }
   }
 
   p.setPen(ink);
   drawText(p, c.axisTitle);
-  p.fillRect(pixels(c.barLegend.key), colorOf(c.barColor));
-  const QRectF lineKey = pixels(c.lineLegend.key);
-  p.setPen(QPen(colorOf(c.lineColor), px(c.lineWidth), Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(lineKey.left(), lineKey.center().y()),
-             QPointF(lineKey.right(), lineKey.center().y()));
-  drawMarker(p, c, lineKey.center());
-  p.setPen(ink);
-  drawText(p, c.barLegend.text);
-  drawText(p, c.lineLegend.text);
+  if (!c.barLegend.text.text.empty()) {
+    p.fillRect(pixels(c.barLegend.key), colorOf(c.barColor));
+    drawText(p, c.barLegend.text);
+  }
+  if (!c.lineLegend.text.text.empty()) {
+    const QRectF lineKey = pixels(c.lineLegend.key);
+    p.setPen(QPen(colorOf(c.lineColor), px(c.lineWidth), Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(lineKey.left(), lineKey.center().y()),
+               QPointF(lineKey.right(), lineKey.center().y()));
+    drawMarker(p, c, lineKey.center(), c.lineColor);
+    p.setPen(ink);
+    drawText(p, c.lineLegend.text);
+  }
+  drawSeries(p, c);
+}
+
+}  // namespace
+
+ChartView::ChartView(QWidget* parent, Chart chart)
+    : ChartView(parent, std::vector<Chart>{std::move(chart)}) {}
+
+ChartView::ChartView(QWidget* parent, std::vector<Chart> charts) : QWidget(parent) {
+  [[maybe_unused]] static const bool installed =
+      (QAccessible::installFactory(chartAccessible), true);
+  setObjectName(QStringLiteral("chart"));
+  setCharts(std::move(charts));
+}
+
+void ChartView::setCharts(std::vector<Chart> charts) {
+  if (charts.empty()) charts.emplace_back();
+  charts_ = std::move(charts);
+  const Chart& first = charts_.front();
+  const QString name = QString::fromStdString(first.name);
+  if (accessibleName() != name) setAccessibleName(name);
+  const QString description = QString::fromStdString(first.description);
+  if (accessibleDescription() != description) setAccessibleDescription(description);
+  float width = 0;
+  float height = 0;
+  for (const Chart& c : charts_) {
+    width = std::max(width, c.width);
+    height += c.height;
+  }
+  setFixedSize(static_cast<int>(std::ceil(px(width))), static_cast<int>(std::ceil(px(height))));
+  update();
+}
+
+void ChartView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  for (const Chart& c : charts_) {
+    paintChart(p, c);
+    p.translate(0, px(c.height));
+  }
 }
 
 }  // namespace ovali

@@ -1,26 +1,30 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "toolkit/chart.h"
 
 namespace ovali {
 
-// Draws a chart laid out by the game, as vectors at the screen's pixel
-// density. A screen reader meets it as one image with the chart's name.
+// Draws charts laid out by the game, one under the other, as vectors at the
+// screen's pixel density. A screen reader meets them as one image with the
+// first chart's name and description.
 class ChartView : public QWidget {
   Q_OBJECT
 
  public:
   ChartView(QWidget* parent, Chart chart);
+  ChartView(QWidget* parent, std::vector<Chart> charts);
 
-  const Chart& chart() const { return chart_; }
+  const Chart& chart() const { return charts_.front(); }
+  void setCharts(std::vector<Chart> charts);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  Chart chart_;
+  std::vector<Chart> charts_;
 };
 
 }  // namespace ovali

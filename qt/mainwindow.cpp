@@ -16,8 +16,10 @@
 #include "commands/inputs.h"
 #include "commands/options.h"
 #include "commands/runcontrols.h"
+#include "commands/viewmenu.h"
 #include "help/help.h"
 #include "qt/accessibility.h"
+#include "qt/historywindow.h"
 #include "qt/qttoolkit.h"
 #include "qt/tickbox.h"
 #include "view/changes.h"
@@ -172,6 +174,16 @@ void MainWindow::buildMenus() {
     options_.push_back(action);
   }
 
+  viewMenu_ = menuBar()->addMenu(qs(f_.mnuView.caption));
+  viewMenu_->setObjectName(QStringLiteral("mnuView"));
+  historyItem_ = viewMenu_->addAction(qs(f_.mnuHistory.caption));
+  historyItem_->setObjectName(QStringLiteral("mnuHistory"));
+  historyItem_->setCheckable(true);
+  connect(historyItem_, &QAction::triggered, this, [this] {
+    historyItem_->setChecked(f_.mnuHistory.checked);
+    handle([&] { mnuHistory_Click(f_); });
+  });
+
   about_ = menuBar()->addAction(qs(f_.mnuAbout.caption));
   about_->setObjectName(QStringLiteral("mnuAbout"));
   connect(about_, &QAction::triggered, this, [this] { handle([&] { mnuAbout_Click(f_); }); });
@@ -313,12 +325,14 @@ void MainWindow::sync() {
   syncAccessibleNames();
   syncShapes();
   syncMenus();
+  syncHistory();
   // The focus moves once every control is enabled as the game says, and a
   // field's selection is shown once it is known which field has the focus.
   syncFocus();
   for (TextView* view : {&txtNB_, &txtDollars_, &txtNTrade_}) syncSelection(*view);
 
   syncing_ = false;
+  f_.historyFrameShown = true;
 }
 
 void MainWindow::syncLabel(LabelView& view, const Label& model) {
@@ -445,7 +459,25 @@ void MainWindow::syncMenus() {
   for (std::int16_t k = 0; k < f_.mnuO.extent() && next < options_.size(); ++k) {
     if (const MenuItem* m = f_.mnuO.find(k)) item(options_[next++], *m);
   }
+  item(viewMenu_->menuAction(), f_.mnuView);
+  item(historyItem_, f_.mnuHistory);
   item(about_, f_.mnuAbout);
+}
+
+void MainWindow::syncHistory() {
+  const bool open = f_.mnuHistory.checked;
+  if (!history_) {
+    if (!open) return;
+    history_ = new HistoryWindow(this, f_.history, [this] {
+      if (f_.mnuHistory.checked) handle([&] { mnuHistory_Click(f_); });
+    });
+  }
+  if (open && !history_->isVisible()) {
+    history_->open();
+    historyRedraw_.forget();
+  }
+  if (!open && history_->isVisible()) history_->hide();
+  if (open && historyRedraw_.due(f_)) history_->redraw();
 }
 
 void MainWindow::syncShapes() {

@@ -11,6 +11,7 @@
 #include "qt/board.h"
 #include "qt/captionlabel.h"
 #include "view/form1.h"
+#include "view/history.h"
 
 class QAction;
 class QCheckBox;
@@ -21,6 +22,7 @@ class QPushButton;
 namespace ovali {
 
 class QtToolkit;
+class HistoryWindow;
 
 // The game's window made of real widgets. It copies the model into the
 // widgets (only what changed; at most once per screen frame while a game
@@ -55,6 +57,7 @@ class MainWindow : public QMainWindow {
   void frameTook(qint64 nanoseconds);
 
   Board* board() const { return board_; }
+  HistoryWindow* historyWindow() const { return history_; }
   QWidget* widgetFor(Focus focus) const;
   int syncCount() const { return syncs_; }
 
@@ -103,6 +106,7 @@ class MainWindow : public QMainWindow {
   void syncButton(ButtonView& view, const CommandButton& model);
   void syncCheckBox();
   void syncMenus();
+  void syncHistory();
   void syncShapes();
   void syncFocus();
   void syncAccessibleNames();
@@ -129,6 +133,10 @@ class MainWindow : public QMainWindow {
 
   QMenu* fileMenu_ = nullptr;
   QMenu* optionsMenu_ = nullptr;
+  QMenu* viewMenu_ = nullptr;
+  QAction* historyItem_ = nullptr;
+  HistoryWindow* history_ = nullptr;  // made when first opened
+  HistoryRedraw historyRedraw_;
   QAction* exit_ = nullptr;
   QAction* about_ = nullptr;
   std::vector<QAction*> options_;

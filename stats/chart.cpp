@@ -49,6 +49,37 @@ std::string tickText(double value, double step) {
   return fixedDecimal(value, decimals);
 }
 
+Chart blankChart() {
+  Chart c;
+  c.background = kWhite;
+  c.ink = kInk;
+  c.grid = kGridGrey;
+  c.gridWidth = 15;
+  c.lineWidth = 36;
+  c.markerRadius = 75;
+  return c;
+}
+
+// Ticks of round values from 0 up to `c.top`, which they set to cover
+// `highest`.
+void scaleValues(Chart& c, double highest, double step) {
+  const int intervals = std::max(1, static_cast<int>(std::ceil(highest / step - 1e-9)));
+  c.top = intervals * step;
+  const float base = bottom(c.plot);
+  for (int k = 0; k <= intervals; ++k) {
+    ChartTick t;
+    t.value = k * step;
+    t.y = base - static_cast<float>(std::clamp(t.value / c.top, 0.0, 1.0) * c.plot.height);
+    t.label.text = tickText(t.value, step);
+    t.label.alignment = Alignment::Right;
+    t.label.left = 0;
+    t.label.width = c.plot.left - kGap - 30;
+    t.label.top = t.y - kTextHeight / 2;
+    t.label.height = kTextHeight;
+    c.ticks.push_back(t);
+  }
+}
+
 }  // namespace
 
 std::optional<Chart> distributionChart(const Distribution& d, std::int16_t units) {
@@ -63,41 +94,21 @@ std::optional<Chart> distributionChart(const Distribution& d, std::int16_t units
   }
   if (levels == 0) return std::nullopt;
 
-  Chart c;
+  Chart c = blankChart();
   c.name = "Chart of the averages and the theoretical counts";
   c.width = kWidth;
   c.height = kHeight;
   c.plot = kPlot;
-  c.background = kWhite;
-  c.ink = kInk;
-  c.grid = kGridGrey;
   c.barColor = kBarBlue;
   c.lineColor = kLineVermilion;
-  c.gridWidth = 15;
-  c.lineWidth = 36;
-  c.markerRadius = 75;
 
-  const double step = roundStep(highest);
-  const int intervals = std::max(1, static_cast<int>(std::ceil(highest / step - 1e-9)));
-  c.top = intervals * step;
+  scaleValues(c, highest, roundStep(highest));
   const float base = bottom(c.plot);
   const auto yOf = [&](double value) {
     const double share = std::clamp(value / c.top, 0.0, 1.0);
     return base - static_cast<float>(share * c.plot.height);
   };
 
-  for (int k = 0; k <= intervals; ++k) {
-    ChartTick t;
-    t.value = k * step;
-    t.y = yOf(t.value);
-    t.label.text = tickText(t.value, step);
-    t.label.alignment = Alignment::Right;
-    t.label.left = 0;
-    t.label.width = c.plot.left - kGap - 30;
-    t.label.top = t.y - kTextHeight / 2;
-    t.label.height = kTextHeight;
-    c.ticks.push_back(t);
-  }
   c.axisTitle = {{kGap, kGap / 2, c.plot.left * 2, kTextHeight}, "players", Alignment::Left};
 
   // Every amount from $0 up to the highest listed, in the report's columns.
@@ -131,6 +142,152 @@ std::optional<Chart> distributionChart(const Distribution& d, std::int16_t units
   x -= kGap + kKey;
   c.barLegend.key = {x, middle - kKey / 2, kKey, kKey};
   return c;
+}
+
+namespace {
+
+constexpr float kHistoryHeight = 3000;
+constexpr Rect kHistoryPlot{660, 420, 5160, 1860};
+// A curve of more points than this is thinned: a plot is about 350 pixels
+// wide, and drawing a jagged curve costs per point.
+constexpr std::size_t kMostDrawn = 150;
+constexpr int kMarksPerSeries = 6;
+constexpr Color kInnerRed{213, 94, 0};
+constexpr Color kOuterBlue{0, 114, 178};
+
+enum class Quantity { Entropy, Gini };
+
+double valueOf(const Spread& s, Quantity q, bool bound) {
+  if (q == Quantity::Entropy) return bound ? s.maximum : s.entropy;
+  return bound ? s.equilibrium : s.gini;
+}
+
+// Lays out a legend entry ending at `right`, and moves `right` left of it.
+void addLegend(ChartSeries& series, float& right, const std::string& text) {
+  constexpr float kLineKey = 360;
+  const float textWidth = 125 * static_cast<float>(text.size()) + kGap;
+  const float middle = kGap / 2 + kTextHeight / 2;
+  right -= textWidth;
+  series.legend.text = {
+      {right, middle - kTextHeight / 2, textWidth, kTextHeight}, text, Alignment::Left};
+  right -= kGap + kLineKey;
+  series.legend.key = {right, middle - 90, kLineKey, 180};
+  right -= 3 * kGap;
+}
+
+Chart historyChart(const History& h, Quantity q) {
+  Chart c = blankChart();
+  c.width = kWidth;
+  c.height = kHistoryHeight;
+  c.plot = kHistoryPlot;
+  const std::vector<HistoryPoint>& points = h.points();
+  const bool apart = h.separate();
+
+  double highest = 0;
+  for (const HistoryPoint& p : points) {
+    for (const bool bound : {false, true}) {
+      highest = std::max(highest, valueOf(p.system, q, bound));
+      if (apart) highest = std::max(highest, valueOf(p.surroundings, q, bound));
+    }
+  }
+  if (q == Quantity::Gini) {
+    scaleValues(c, 1, 0.2);
+    c.axisTitle = {{kGap, kGap / 2, c.plot.left * 2, kTextHeight}, "Gini", Alignment::Left};
+  } else {
+    const double top = std::max(highest, 0.5);
+    scaleValues(c, top, roundStep(top));
+    c.axisTitle = {{kGap, kGap / 2, c.plot.left * 3, kTextHeight}, "entropy", Alignment::Left};
+  }
+
+  const double first = points.empty() ? 0 : static_cast<double>(points.front().round);
+  const double last = points.empty() ? 1 : static_cast<double>(points.back().round);
+  const double span = std::max(1.0, last - first);
+  const float base = bottom(c.plot);
+  const auto xOf = [&](double round) {
+    return c.plot.left + static_cast<float>((round - first) / span) * c.plot.width;
+  };
+  const auto yOf = [&](double value) {
+    return base - static_cast<float>(std::clamp(value / c.top, 0.0, 1.0) * c.plot.height);
+  };
+
+  // Rounds are whole: a short run ticks every round, not fractions of one.
+  const double step = std::max(1.0, roundStep(span));
+  for (double r = std::ceil(first / step) * step; r <= last + 1e-9; r += step) {
+    ChartStep t;
+    t.value = r;
+    t.x = xOf(r);
+    t.label = {{t.x - 450, base + kGap * 2, 900, kTextHeight},
+               groupedDecimal(static_cast<std::int64_t>(r)),
+               Alignment::Center};
+    c.xTicks.push_back(t);
+  }
+  c.xTitle = {{c.plot.left, base + kGap * 3 + kTextHeight, c.plot.width, kTextHeight},
+              "rounds",
+              Alignment::Center};
+
+  const std::size_t stride =
+      std::max<std::size_t>(1, (points.size() + kMostDrawn - 1) / kMostDrawn);
+  std::vector<std::string> legends;
+  const auto add = [&](bool outer, bool bound, const std::string& legend) {
+    ChartSeries s;
+    s.color = !apart ? (bound ? kInk : kOuterBlue) : (outer ? kOuterBlue : kInnerRed);
+    s.width = bound ? 24 : 36;
+    s.stroke = bound ? Stroke::Dashed : Stroke::Solid;
+    s.marker = !apart ? Marker::None : (outer ? Marker::Square : Marker::Disc);
+    const auto take = [&](const HistoryPoint& p) {
+      const double v = valueOf(outer ? p.surroundings : p.system, q, bound);
+      const ChartPoint point{v, xOf(static_cast<double>(p.round)), yOf(v)};
+      // A level stretch is one segment: the maximum of a game where the
+      // rings are not apart never moves, and a dashed line costs per point.
+      const std::size_t n = s.points.size();
+      if (n >= 2 && s.points[n - 1].y == point.y && s.points[n - 2].y == point.y) {
+        s.points.back() = point;
+      } else {
+        s.points.push_back(point);
+      }
+    };
+    for (std::size_t i = 0; i < points.size(); i += stride) take(points[i]);
+    if (!points.empty() && (points.size() - 1) % stride != 0) take(points.back());
+    if (s.marker != Marker::None && !s.points.empty()) {
+      // The rings' marks stand at different rounds, so that neither hides
+      // the other where the curves meet.
+      const double shift = outer ? 0.75 : 0.25;
+      for (int k = 0; k < kMarksPerSeries; ++k) {
+        const auto at = static_cast<std::size_t>((k + shift) / kMarksPerSeries *
+                                                 static_cast<double>(s.points.size()));
+        s.marks.push_back(s.points[std::min(at, s.points.size() - 1)]);
+      }
+    }
+    c.series.push_back(std::move(s));
+    legends.push_back(legend);
+  };
+  const std::string boundName = q == Quantity::Entropy ? "maximum" : "equilibrium";
+  if (apart) {
+    add(false, false, "system");
+    add(true, false, "surroundings");
+    add(false, true, boundName);
+    add(true, true, "");
+  } else {
+    add(false, false, q == Quantity::Entropy ? "entropy" : "Gini");
+    add(false, true, boundName);
+  }
+  // Laid out from the right, so that they read left to right in order.
+  float right = c.width - kGap;
+  for (std::size_t i = c.series.size(); i-- > 0;) {
+    if (!legends[i].empty()) addLegend(c.series[i], right, legends[i]);
+  }
+  return c;
+}
+
+}  // namespace
+
+std::vector<Chart> historyCharts(const History& history) {
+  std::vector<Chart> charts{historyChart(history, Quantity::Entropy),
+                            historyChart(history, Quantity::Gini)};
+  charts[0].name = "Entropy and Gini coefficient over the rounds";
+  charts[0].description = historyDescription(history);
+  charts[1].name = "Gini coefficient over the rounds";
+  return charts;
 }
 
 }  // namespace ovali

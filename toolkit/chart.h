@@ -17,12 +17,21 @@
 //  6. the axis title and the legend: `barKey` filled as a bar, `lineKey` a
 //     line through its middle with a marker at its centre, each key followed
 //     by its text.
+//  7. each of `series` in turn: its points joined by a `width` line in its
+//     `color` and `stroke`, then its `marker` shape (of `markerRadius`, rim
+//     as in 5) at each of its `marks`; its legend key is a short line of the
+//     same kind through the key's middle with the marker at its centre;
+//  8. for each of `xTicks`, a short `gridWidth` line in `ink` down from the
+//     baseline at `x`, its label under it, and `xTitle` under those.
 // Texts are `ink`, on one line, centred vertically in their box and aligned
 // in it as they say. The boxes are sized for a message box's own font, up to
 // about 10 points; a text may overflow its box but is not clipped.
 //
-// A screen reader meets the whole chart as one image called `name`.
+// A screen reader meets the whole chart as one image called `name`, with
+// `description` (when there is one) as what it shows. Charts given as one
+// picture are drawn one under the other and read as the first one's image.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -57,6 +66,28 @@ struct ChartLegend {
   ChartText text;
 };
 
+// A value on the horizontal axis.
+struct ChartStep {
+  double value = 0;
+  float x = 0;      // the tick, under the plot
+  ChartText label;  // under the tick
+};
+
+// Series that share a colour are told apart by their stroke and marker too,
+// so the chart reads in grey and to those who do not see the colours.
+enum class Stroke : std::uint8_t { Solid, Dashed };
+enum class Marker : std::uint8_t { None, Disc, Square };
+
+struct ChartSeries {
+  std::vector<ChartPoint> points;  // joined in order
+  std::vector<ChartPoint> marks;   // where its marker stands
+  Color color;
+  float width = 0;
+  Stroke stroke = Stroke::Solid;
+  Marker marker = Marker::None;
+  ChartLegend legend;
+};
+
 struct Chart {
   std::string name;
   float width = 0, height = 0;
@@ -70,6 +101,10 @@ struct Chart {
   std::vector<ChartBar> bars;    // left to right
   std::vector<ChartPoint> line;  // one per bar, over its centre
   ChartLegend barLegend, lineLegend;
+  std::vector<ChartSeries> series;
+  std::vector<ChartStep> xTicks;
+  ChartText xTitle;
+  std::string description;
 
   Color background, ink, grid, barColor, lineColor;
   float gridWidth = 0, lineWidth = 0, markerRadius = 0;

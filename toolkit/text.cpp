@@ -146,6 +146,17 @@ std::string decimal(std::int64_t value) {
   return std::string(buffer, end);
 }
 
+std::string groupedDecimal(std::int64_t value) {
+  const std::string text = decimal(value);
+  const std::size_t sign = value < 0 ? 1 : 0;
+  std::string out = text.substr(0, sign);
+  for (std::size_t i = sign; i < text.size(); ++i) {
+    if (i > sign && (text.size() - i) % 3 == 0) out += ',';
+    out += text[i];
+  }
+  return out;
+}
+
 std::string dollarCaption(std::int64_t amount) {
   // Built in one buffer: GCC 12 takes "$" + std::string for an overlapping copy.
   char buffer[25] = {'$'};

@@ -20,6 +20,10 @@ std::optional<std::int32_t> roundHalfEven32(double value);
 // Decimal text of a whole number, no sign for positives, no spaces.
 std::string decimal(std::int64_t value);
 
+// Decimal text of a whole number with a comma between thousands ("5,000"),
+// as a class reads a count, whatever the locale.
+std::string groupedDecimal(std::int64_t value);
+
 // An amount of money as the window shows it: "$" and the decimal text.
 std::string dollarCaption(std::int64_t amount);
 

@@ -119,6 +119,8 @@ Form1::Form1(Toolkit& toolkit) : tk(toolkit), caption("The Ovalin Game") {
   mnuO.put(2, item("Start $ in &outer ring only"));
   mnuO.put(3, item("Give all the money to &one person"));
   mnuO.put(4, item("&Random exchange"));
+  mnuView = item("&View");
+  mnuHistory = item("&History");
   mnuAbout = item("&About");
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/gamestate.h"
+#include "stats/history.h"
 #include "toolkit/controls.h"
 #include "toolkit/toolkit.h"
 
@@ -62,6 +63,8 @@ struct Form1 {
   MenuItem mnuexit;
   MenuItem mnuOpt;
   ControlArray<MenuItem> mnuO;
+  MenuItem mnuView;
+  MenuItem mnuHistory;  // checked while the history view is open
   MenuItem mnuAbout;
 
   Focus focus = Focus::None;
@@ -79,6 +82,12 @@ struct Form1 {
 
   // The random-exchange notice has been shown once in this run of the program.
   bool toldrandom = false;
+
+  // The entropy and inequality of this game over its rounds.
+  History history;
+  // A front end sets it whenever it has shown a frame; a fast run then
+  // records its next round.
+  bool historyFrameShown = true;
 };
 
 void Form_Load(Form1& f);

@@ -1,5 +1,6 @@
 #include "web/chartsvg.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -64,24 +65,64 @@ std::string text(const ChartText& t) {
          anchor + "\" dominant-baseline=\"central\">" + escaped(t.text) + "</text>";
 }
 
-std::string marker(const Chart& c, double x, double y) {
-  return "<circle cx=\"" + px(x) + "\" cy=\"" + px(y) + "\" r=\"" + px(c.markerRadius) +
-         "\" fill=\"" + rgb(c.lineColor) + "\" stroke=\"" + rgb(c.background) +
-         "\" stroke-width=\"" + px(c.gridWidth) + "\"/>";
+std::string marker(const Chart& c, double x, double y, const Color& fill,
+                   Marker shape = Marker::Disc) {
+  const std::string rim = "\" fill=\"" + rgb(fill) + "\" stroke=\"" + rgb(c.background) +
+                          "\" stroke-width=\"" + px(c.gridWidth) + "\"/>";
+  switch (shape) {
+    case Marker::None:
+      return {};
+    case Marker::Square:
+      return "<rect x=\"" + px(x - c.markerRadius) + "\" y=\"" + px(y - c.markerRadius) +
+             "\" width=\"" + px(2 * c.markerRadius) + "\" height=\"" + px(2 * c.markerRadius) + rim;
+    case Marker::Disc:
+      break;
+  }
+  return "<circle cx=\"" + px(x) + "\" cy=\"" + px(y) + "\" r=\"" + px(c.markerRadius) + rim;
 }
 
-}  // namespace
+std::string strokeOf(const ChartSeries& s) {
+  std::string a = "\" fill=\"none\" stroke=\"" + rgb(s.color) + "\" stroke-width=\"" + px(s.width) +
+                  "\" stroke-linejoin=\"round\"";
+  const double w = s.width / Projection::kTwipsPerPixel;
+  if (s.stroke == Stroke::Dashed) {
+    a += " stroke-dasharray=\"" + fixedDecimal(4 * w, 2) + " " + fixedDecimal(3 * w, 2) + "\"";
+  } else {
+    a += " stroke-linecap=\"round\"";
+  }
+  return a;
+}
 
-std::string chartSvg(const Chart& c, double scale) {
-  const std::string size =
-      "width=\"" + fixedDecimal(std::ceil(c.width / Projection::kTwipsPerPixel * scale), 0) +
-      "\" height=\"" + fixedDecimal(std::ceil(c.height / Projection::kTwipsPerPixel * scale), 0) +
-      "\"";
-  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"chart\" role=\"img\" " +
-                    size + " viewBox=\"0 0 " + px(c.width) + " " + px(c.height) +
-                    "\" aria-label=\"" + escaped(c.name) + "\" fill=\"" + rgb(c.ink) +
-                    "\" font-size=\"11\">";
-  svg += rect(Rect{0, 0, c.width, c.height}, c.background);
+std::string series(const Chart& c) {
+  std::string svg;
+  for (const ChartSeries& s : c.series) {
+    if (s.points.empty()) continue;
+    std::string points;
+    for (const ChartPoint& p : s.points) points += px(p.x) + "," + px(p.y) + " ";
+    svg += "<polyline points=\"" + points + strokeOf(s) + "/>";
+    for (const ChartPoint& m : s.marks) svg += marker(c, m.x, m.y, s.color, s.marker);
+  }
+  const double base = c.plot.top + c.plot.height;
+  for (const ChartStep& t : c.xTicks) {
+    svg += line(t.x, base, t.x, base + 60, c.ink, c.gridWidth);
+    svg += text(t.label);
+  }
+  if (!c.xTitle.text.empty()) svg += text(c.xTitle);
+  for (const ChartSeries& s : c.series) {
+    if (s.legend.text.text.empty()) continue;
+    const Rect& key = s.legend.key;
+    const double middle = key.top + key.height / 2;
+    svg += "<line x1=\"" + px(key.left) + "\" y1=\"" + px(middle) + "\" x2=\"" +
+           px(key.left + key.width) + "\" y2=\"" + px(middle) + strokeOf(s) + "/>";
+    svg += marker(c, key.left + key.width / 2, middle, s.color, s.marker);
+    svg += text(s.legend.text);
+  }
+  return svg;
+}
+
+// The chart's own drawing, in its pixels at 96 dpi from its top-left corner.
+std::string body(const Chart& c) {
+  std::string svg = rect(Rect{0, 0, c.width, c.height}, c.background);
   const Rect& plot = c.plot;
   for (const ChartTick& t : c.ticks) {
     svg += line(plot.left, t.y, plot.left + plot.width, t.y, c.grid, c.gridWidth);
@@ -99,16 +140,57 @@ std::string chartSvg(const Chart& c, double scale) {
     svg += "<polyline points=\"" + points + "\" fill=\"none\" stroke=\"" + rgb(c.lineColor) +
            "\" stroke-width=\"" + px(c.lineWidth) +
            "\" stroke-linejoin=\"round\" stroke-linecap=\"round\"/>";
-    for (const ChartPoint& p : c.line) svg += marker(c, p.x, p.y);
+    for (const ChartPoint& p : c.line) svg += marker(c, p.x, p.y, c.lineColor);
   }
   svg += text(c.axisTitle);
-  svg += rect(c.barLegend.key, c.barColor);
-  const Rect& key = c.lineLegend.key;
-  const double middle = key.top + key.height / 2;
-  svg += line(key.left, middle, key.left + key.width, middle, c.lineColor, c.lineWidth);
-  svg += marker(c, key.left + key.width / 2, middle);
-  svg += text(c.barLegend.text);
-  svg += text(c.lineLegend.text);
+  if (!c.barLegend.text.text.empty()) {
+    svg += rect(c.barLegend.key, c.barColor);
+    svg += text(c.barLegend.text);
+  }
+  if (!c.lineLegend.text.text.empty()) {
+    const Rect& key = c.lineLegend.key;
+    const double middle = key.top + key.height / 2;
+    svg += line(key.left, middle, key.left + key.width, middle, c.lineColor, c.lineWidth);
+    svg += marker(c, key.left + key.width / 2, middle, c.lineColor);
+    svg += text(c.lineLegend.text);
+  }
+  svg += series(c);
+  return svg;
+}
+
+}  // namespace
+
+std::string chartSvg(const Chart& c, double scale) { return chartsSvg({c}, scale); }
+
+std::string chartsSvg(const std::vector<Chart>& charts, double scale) {
+  if (charts.empty()) return {};
+  const Chart& first = charts.front();
+  float width = 0;
+  float height = 0;
+  for (const Chart& c : charts) {
+    width = std::max(width, c.width);
+    height += c.height;
+  }
+  const std::string size =
+      "width=\"" + fixedDecimal(std::ceil(width / Projection::kTwipsPerPixel * scale), 0) +
+      "\" height=\"" + fixedDecimal(std::ceil(height / Projection::kTwipsPerPixel * scale), 0) +
+      "\"";
+  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"chart\" role=\"img\" " +
+                    size + " viewBox=\"0 0 " + px(width) + " " + px(height) + "\" aria-label=\"" +
+                    escaped(first.name) + "\"";
+  if (!first.description.empty()) {
+    svg += " aria-description=\"" + escaped(first.description) + "\"";
+  }
+  svg += " fill=\"" + rgb(first.ink) + "\" font-size=\"11\">";
+  float top = 0;
+  for (const Chart& c : charts) {
+    if (top == 0) {
+      svg += body(c);
+    } else {
+      svg += "<g transform=\"translate(0 " + px(top) + ")\">" + body(c) + "</g>";
+    }
+    top += c.height;
+  }
   svg += "</svg>";
   return svg;
 }

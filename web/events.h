@@ -18,7 +18,9 @@ namespace ovali {
   X(Menu, "menu")            \
   X(Link, "link")            \
   X(BoxClosed, "boxClosed")  \
-  X(Resize, "resize")
+  X(Resize, "resize")        \
+  X(History, "history")      \
+  X(CopyHistory, "copyHistory")
 
 // 0 is no event: the queue is empty.
 enum class PageEvent {

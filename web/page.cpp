@@ -10,10 +10,13 @@
 #include "commands/inputs.h"
 #include "commands/options.h"
 #include "commands/runcontrols.h"
+#include "commands/viewmenu.h"
 #include "help/help.h"
+#include "stats/chart.h"
 #include "view/arrangements.h"
 #include "view/look.h"
 #include "view/present.h"
+#include "web/chartsvg.h"
 #include "web/events.h"
 
 // ---- Elements. Strings cross as pointer and length.
@@ -83,6 +86,10 @@ EM_JS(void, ovali_layout, (const char* family, int boxPx, int menuPx),
 EM_JS(void, ovali_stage_size, (double* out), { Ovali.elements.stageSize(out); });
 EM_JS(void, ovali_extent, (double width, double height), { Ovali.page.extent(width, height); });
 EM_JS(int, ovali_take, (int* out), { return Ovali.queue.take(out); });
+EM_JS(void, ovali_history_show, (int on, const char* help),
+      { Ovali.history.show(on, UTF8ToString(help)); });
+EM_JS(void, ovali_history_draw, (const char* svg), { Ovali.history.draw(UTF8ToString(svg)); });
+EM_JS(void, ovali_history_copy, (const char* text), { Ovali.history.copy(UTF8ToString(text)); });
 
 namespace ovali {
 
@@ -103,6 +110,8 @@ constexpr MenuEntry kMenus[] = {
     {"mnuFile", &Form1::mnuFile, -1, nullptr, false},
     {"mnuexit", &Form1::mnuexit, 0, mnuexit_Click, false},
     {"mnuOpt", &Form1::mnuOpt, -1, nullptr, false},
+    {"mnuView", &Form1::mnuView, -1, nullptr, false},
+    {"mnuHistory", &Form1::mnuHistory, 3, mnuHistory_Click, true},
     {"mnuAbout", &Form1::mnuAbout, -1, mnuAbout_Click, false},
 };
 constexpr int kOptionsMenu = 2;
@@ -321,6 +330,12 @@ void Page::dispatch() {
       case PageEvent::Resize:
         relayout_ = true;
         break;
+      case PageEvent::History:
+        mnuHistory_Click(f_);
+        break;
+      case PageEvent::CopyHistory:
+        ovali_history_copy(historyTable(f_.history).c_str());
+        break;
       case PageEvent::BoxClosed:  // it only woke the game
       case PageEvent::None:
         break;
@@ -375,6 +390,7 @@ void Page::sync() {
   present(f_);
   // The menu bar first: its height decides the stage's.
   for (MenuView& view : menus_) syncMenu(view);
+  syncHistory();
   if (relayout_) layout();
 
   if (!titleShown_ || shownTitle_ != f_.caption) {
@@ -421,6 +437,20 @@ void Page::sync() {
   syncShapes();
   syncFocus();
   relayout_ = false;
+  f_.historyFrameShown = true;
+}
+
+void Page::syncHistory() {
+  const bool open = f_.mnuHistory.checked;
+  if (open != historyShown_) {
+    historyShown_ = open;
+    ovali_history_show(open, historyHelp().c_str());
+    // Nothing is drawn while it is closed.
+    historyRedraw_.forget();
+  }
+  if (open && historyRedraw_.due(f_)) {
+    ovali_history_draw(chartsSvg(historyCharts(f_.history), 1.0).c_str());
+  }
 }
 
 void Page::syncLabel(LabelView& view, const Label& model, Area area) {

@@ -5,6 +5,7 @@
 
 #include "view/changes.h"
 #include "view/form1.h"
+#include "view/history.h"
 #include "view/projection.h"
 
 namespace ovali {
@@ -65,6 +66,7 @@ class Page {
   void syncCheckBox();
   void syncShapes();
   void syncMenu(MenuView& view);
+  void syncHistory();
   void syncAccessibleNames();
   void syncFocus();
   void project(double width, double height);
@@ -96,6 +98,9 @@ class Page {
   std::string lastRound_;  // the round and phase said last, or shown at the start
   std::string shownAddress_;
   Focus shownFocus_ = Focus::None;
+
+  bool historyShown_ = false;
+  HistoryRedraw historyRedraw_;
 };
 
 }  // namespace ovali

@@ -5,8 +5,10 @@ PAGE is the built ovali.html, REPORT_TOOL the native ovali_report helper.
 """
 
 import pathlib
+import re
 import subprocess
 import sys
+import time
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -95,7 +97,8 @@ class Page(unittest.TestCase):
         self.assertEqual(self.shown("TS_") + self.shown("P_"), [])
         self.assertFalse(self.el("C").is_displayed())
         self.assertEqual(self.js("return [...document.querySelectorAll('[role=menuitemcheckbox]')]"
-                                 ".map(e => e.getAttribute('aria-checked'))"), ["false"] * 5)
+                                 ".map(e => e.getAttribute('aria-checked'))"), ["false"] * 6,
+                         "five options and View, History")
         # What a screen reader hears.
         self.assertEqual([self.el(f).get_attribute("aria-label") for f in
                           ("txtNB", "txtDollars", "txtNTrade")],
@@ -251,6 +254,49 @@ class Page(unittest.TestCase):
         self.box()
         self.assertIsNotNone(self.js("return document.querySelector('dialog[open] svg')"),
                              "after a reset the curve shows")
+
+    def test_history_panel_watches_a_fast_run_settle(self):
+        # View, History from the keyboard: Alt with the access key, then Enter.
+        self.chord(Keys.ALT, "v")
+        wait_for(lambda: self.js("return document.activeElement.id") == "mnuHistory")
+        self.keys(Keys.ENTER)
+        wait_for(lambda: self.el("mnuHistory").get_attribute("aria-checked") == "true")
+        wait_for(lambda: self.el("history").is_displayed())
+        for field, value in (("txtNB", "200"), ("txtDollars", "400"), ("txtNTrade", "1")):
+            self.el(field).click()
+            self.el(field).send_keys(Keys.CONTROL, "a")
+            self.el(field).send_keys(value)
+        self.tick_fast()
+        self.el("Command1_2").click()
+        wait_for(lambda: len(self.players()) == 200)
+        self.el("Command1_0").click()
+        time.sleep(5)
+        self.el("Command1_0").click()
+        wait_for(lambda: self.text("Command1_0") == "Start", timeout=2)
+
+        image = self.js("var svg = document.querySelector('#history svg');"
+                        "return [svg.getAttribute('role'), svg.getAttribute('aria-label'),"
+                        " svg.getAttribute('aria-description')]")
+        self.assertEqual(image[:2], ["img", "Entropy and Gini coefficient over the rounds"])
+        found = re.fullmatch(r"After ([\d,]+) rounds: entropy ([\d.]+) of at most ([\d.]+); "
+                             r"Gini ([\d.]+), equilibrium ([\d.]+)", image[2])
+        self.assertIsNotNone(found, image[2])
+        rounds, entropy, most, gini, equilibrium = found.groups()
+        self.assertEqual(int(rounds.replace(",", "")), self.rounds())
+        self.assertGreaterEqual(float(entropy), 0.9 * float(most))
+        self.assertTrue(0.5 < float(gini) < 0.7, gini)
+        self.assertEqual(equilibrium, "0.60")
+
+        self.js("window.copied = null; navigator.clipboard.writeText ="
+                " function (t) { window.copied = t; return Promise.resolve(); };")
+        self.el("history_copy").click()
+        table = wait_for(lambda: self.js("return window.copied")).splitlines()
+        self.assertEqual(table[0], "round\tentropy\tmaximum\tGini")
+        self.assertEqual(table[-1].split("\t")[0], str(self.rounds()))
+
+        self.el("history_close").click()
+        wait_for(lambda: self.el("mnuHistory").get_attribute("aria-checked") == "false")
+        self.assertFalse(self.el("history").is_displayed())
 
     def test_exit_ends_the_game(self):
         self.el("mnuFile").click()

@@ -160,6 +160,33 @@ class Devices(unittest.TestCase):
                 self.driver.quit()
                 self.driver = None
 
+    def test_history_beside_or_below_the_game(self):
+        rects = ("return ['stage', 'history'].map(id => document.getElementById(id)"
+                 ".getBoundingClientRect().toJSON())")
+        for width, height, beside, phone in ((1920, 1080, True, False),
+                                             (768, 1024, False, False),
+                                             (390, 844, False, True)):
+            with self.subTest(f"{width}x{height}"):
+                self.start(width, height)
+                alone = self.js(rects)[0]
+                self.el("mnuView").click()
+                self.el("mnuHistory").click()
+                wait_for(lambda: self.js("return !!document.querySelector('#history svg')"))
+                stage, panel = self.js(rects)
+                if beside:
+                    self.assertGreaterEqual(panel["left"], stage["right"] - 0.5)
+                    self.assertLess(panel["top"], stage["bottom"])
+                else:
+                    self.assertGreaterEqual(panel["top"], stage["bottom"] - 0.5)
+                if phone:
+                    self.assertAlmostEqual(stage["height"], alone["height"], delta=0.5,
+                                           msg="the game keeps the whole screen")
+                    self.assertLess(panel["top"], height, "scrolled into view")
+                    self.assertGreater(self.boxes()["Label3_0"][1], self.boxes()["txtNTrade"][1],
+                                       "still upright")
+                self.driver.quit()
+                self.driver = None
+
     def test_zoom_enlarges_and_scrolls(self):
         # 200 % zoom on a 1366 x 768 screen: half as many CSS pixels, each two device pixels.
         self.driver = chromium(1366, 768)
@@ -206,7 +233,8 @@ class Devices(unittest.TestCase):
         self.start(query="?players=40&total=80&units=2&fast=1&options=inner,random,separate")
         self.assertIn("randomly chosen pairs", self.box())
         self.close_box()
-        self.assertEqual(self.players(), 40)
+        # The reset to the address's settings goes on once the box is closed.
+        wait_for(lambda: self.players() == 40)
         self.assertEqual([self.value(f) for f in ("txtNB", "txtDollars", "txtNTrade")],
                          ["40", "80", "2"])
         self.assertTrue(self.el("chkFast").is_selected())

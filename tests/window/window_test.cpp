@@ -180,11 +180,16 @@ TEST(Window, StartUpShowsTheLadderButNoPlayerCounterOrOuterColumn) {
 TEST(Window, MenusAsDesignedWithAboutOnTheBar) {
   Opened o;
   const QList<QAction*> bar = o.w.menuBar()->actions();
-  ASSERT_EQ(bar.size(), 3);
+  ASSERT_EQ(bar.size(), 4);
   EXPECT_EQ(bar[0]->text(), QStringLiteral("&File"));
   EXPECT_EQ(bar[1]->text(), QStringLiteral("&Options"));
-  EXPECT_EQ(bar[2]->text(), QStringLiteral("&About"));
-  EXPECT_EQ(bar[2]->menu(), nullptr);
+  EXPECT_EQ(bar[2]->text(), QStringLiteral("&View"));
+  EXPECT_EQ(bar[3]->text(), QStringLiteral("&About"));
+  EXPECT_EQ(bar[3]->menu(), nullptr);
+  ASSERT_NE(bar[2]->menu(), nullptr);
+  ASSERT_EQ(bar[2]->menu()->actions().size(), 1);
+  EXPECT_EQ(bar[2]->menu()->actions()[0]->text(), QStringLiteral("&History"));
+  EXPECT_TRUE(bar[2]->menu()->actions()[0]->isCheckable());
   ASSERT_NE(bar[0]->menu(), nullptr);
   ASSERT_EQ(bar[0]->menu()->actions().size(), 1);
   EXPECT_EQ(bar[0]->menu()->actions()[0]->text(), QStringLiteral("E&xit"));

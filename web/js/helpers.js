@@ -1,6 +1,6 @@
 // The page's JavaScript comes in modules, each a property of Ovali, in this
-// order: helpers, queue, elements, menubar, msgbox, services, page. This one
-// holds the pure rules: no document, no game, so node tests them alone.
+// order: helpers, queue, elements, menubar, msgbox, services, page, history.
+// This one holds the pure rules: no document, no game, so node tests them alone.
 const Ovali = {};
 
 Ovali.helpers = (() => {

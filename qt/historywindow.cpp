@@ -1,0 +1,73 @@
+#include "qt/historywindow.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "help/help.h"
+#include "qt/chartview.h"
+#include "stats/chart.h"
+
+namespace ovali {
+
+HistoryWindow::HistoryWindow(QWidget* mainWindow, const History& history,
+                             std::function<void()> closed)
+    : QWidget(mainWindow, Qt::Tool), history_(history), closed_(std::move(closed)) {
+  setObjectName(QStringLiteral("history"));
+  setWindowTitle(QStringLiteral("History"));
+  auto* layout = new QVBoxLayout(this);
+  chart_ = new ChartView(this, historyCharts(history_));
+  chart_->setObjectName(QStringLiteral("historyChart"));
+  layout->addWidget(chart_);
+
+  auto* help = new QLabel(QString::fromStdString(historyHelp()), this);
+  help->setObjectName(QStringLiteral("historyHelp"));
+  help->setWordWrap(true);
+  help->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  help->setFixedWidth(chart_->width());
+  layout->addWidget(help);
+
+  copy_ = new QPushButton(QStringLiteral("&Copy"), this);
+  copy_->setObjectName(QStringLiteral("historyCopy"));
+  copy_->setAccessibleDescription(QStringLiteral("Copies every point as a table"));
+  connect(copy_, &QPushButton::clicked, this, [this] {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(historyTable(history_)));
+  });
+  layout->addWidget(copy_, 0, Qt::AlignLeft);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void HistoryWindow::redraw() { chart_->setCharts(historyCharts(history_)); }
+
+void HistoryWindow::open() {
+  QWidget* main = parentWidget();
+  adjustSize();
+  if (main) {
+    const QRect frame = main->frameGeometry();
+    QPoint at(frame.right() + 8, frame.top());
+    if (const QScreen* screen = main->screen()) {
+      const QRect room = screen->availableGeometry();
+      // No room on the right: on the left, and else over the main window's
+      // right edge, but always on the screen.
+      if (at.x() + width() > room.right()) at.setX(frame.left() - 8 - width());
+      if (at.x() < room.left()) at.setX(room.right() - width());
+      at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - height())));
+    }
+    move(at);
+  }
+  show();
+}
+
+void HistoryWindow::closeEvent(QCloseEvent* event) {
+  // The game decides whether the view is open: it is asked, and the next
+  // sync hides the window.
+  event->ignore();
+  if (closed_) closed_();
+}
+
+}  // namespace ovali

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "stats/history.h"
+
+class QLabel;
+class QPushButton;
+
+namespace ovali {
+
+class ChartView;
+
+// The history view on the desktop: a tool window beside the main window,
+// not modal, with the two charts, their help and a Copy button.
+class HistoryWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `closed` runs when the user closes the window with its title bar.
+  HistoryWindow(QWidget* mainWindow, const History& history, std::function<void()> closed);
+
+  void redraw();
+  // Shows the window beside the main window, on the screen.
+  void open();
+
+  ChartView* chart() const { return chart_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  const History& history_;
+  std::function<void()> closed_;
+  ChartView* chart_ = nullptr;
+  QPushButton* copy_ = nullptr;
+};
+
+}  // namespace ovali

@@ -1,0 +1,80 @@
+// The history view on the desktop, opened from the keyboard and watched
+// through a fast run as a screen reader and the clipboard meet it.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <string>
+
+#include "harness.h"
+#include "qt/historywindow.h"
+#include "toolkit/text.h"
+
+namespace ovali::window_testing {
+namespace {
+
+TEST(History, AFastRunOf200PlayersSettlesNearEquilibriumInTheView) {
+  Opened o;
+  ASSERT_TRUE(o.active);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::AltModifier);
+  o.settle();
+  QWidget* popup = QApplication::activePopupWidget();
+  ASSERT_NE(popup, nullptr);
+  QTest::keyClick(popup, Qt::Key_H);
+  o.settle();
+  HistoryWindow* view = o.w.historyWindow();
+  ASSERT_NE(view, nullptr);
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_FALSE(view->isModal());
+  EXPECT_TRUE(o.w.findChild<QAction*>("mnuHistory")->isChecked());
+
+  o.f.txtNB.text = "200";
+  o.f.txtDollars.text = "400";
+  o.f.txtNTrade.text = "1";
+  o.f.chkFast.value = 1;
+  o.w.sync();
+  o.find<QPushButton>("Command1_2")->click();
+  ASSERT_EQ(o.f.game.nplayers, 200);
+  auto* start = o.find<QPushButton>("Command1_0");
+  QTimer::singleShot(5000, start, &QPushButton::click);
+  start->click();
+  o.settle();
+
+  const auto& points = o.f.history.points();
+  ASSERT_GT(points.size(), 10u);
+  const Spread& last = points.back().system;
+  EXPECT_GE(last.entropy, 0.9 * last.maximum) << last.entropy << " of " << last.maximum;
+  EXPECT_GT(last.gini, 0.5);
+  EXPECT_LT(last.gini, 0.7);
+
+  QAccessibleInterface* image = QAccessible::queryAccessibleInterface(view->chart());
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->role(), QAccessible::Graphic);
+  EXPECT_EQ(image->text(QAccessible::Name).toStdString(),
+            "Entropy and Gini coefficient over the rounds");
+  const std::string description = image->text(QAccessible::Description).toStdString();
+  EXPECT_EQ(description, historyDescription(o.f.history));
+  EXPECT_NE(description.find("After " + groupedDecimal(points.back().round) + " rounds: entropy"),
+            std::string::npos)
+      << description;
+
+  view->findChild<QPushButton*>("historyCopy")->click();
+  const QStringList rows = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+  EXPECT_EQ(rows.size(), static_cast<qsizetype>(points.size()) + 1);
+  EXPECT_EQ(rows.value(0), "round\tentropy\tmaximum\tGini");
+
+  // Closing the tool window clears the check mark; the menu opens it again.
+  view->close();
+  o.settle();
+  EXPECT_FALSE(view->isVisible());
+  EXPECT_FALSE(o.f.mnuHistory.checked);
+  o.w.findChild<QAction*>("mnuHistory")->trigger();
+  o.settle();
+  EXPECT_TRUE(view->isVisible());
+}
+
+}  // namespace
+}  // namespace ovali::window_testing

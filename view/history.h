@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+#include "stats/history.h"
+#include "view/form1.h"
+
+namespace ovali {
+
+// The spread of the game as it stands, from the players per level of each
+// ring. The one place the history reads the game.
+HistoryPoint measureGame(const GameState& game, std::int64_t round);
+
+// A new history for a new game, starting with the deal as round 0.
+void startHistory(Form1& f);
+
+// Once per round, at its end: a slow run records every round, a fast run
+// the first round after each frame the screen has shown (historyFrameShown)
+// and the round it stops after, so the history ends where the counter does.
+void recordRound(Form1& f, std::int64_t round);
+
+// When a front end redraws its history view: when the history has changed,
+// at most four times a second while a game runs (a curve that grows needs no
+// more, and a fast run keeps its speed) and at once otherwise.
+class HistoryRedraw {
+ public:
+  // Says whether to redraw now, and if so takes it as done.
+  bool due(Form1& f);
+  // The view has just opened: the next call says to draw.
+  void forget() { drawn_ = false; }
+
+  static constexpr double kShortestSeconds = 0.25;
+
+ private:
+  bool drawn_ = false;
+  std::uint64_t version_ = 0;
+  double at_ = 0;
+};
+
+}  // namespace ovali

@@ -1,0 +1,125 @@
+// The page's history view: a panel beside the game on a wide screen and
+// below it on a narrow one, with the picture the game draws, its help and a
+// Copy button. The game opens, closes and redraws it through the functions
+// below; the panel's buttons only queue events for the game.
+Ovali.history = (() => {
+  'use strict';
+
+  // Held upright, a phone has no room for both: the game keeps the whole
+  // screen, as it would without the panel, and the panel follows below it.
+  const PHONE = '(max-aspect-ratio: 1/1) and (max-width: 600px)';
+
+  const style = `
+    #game { flex: 1; display: flex; min-height: 0; }
+    #game > #stage { flex: 1; min-width: 0; }
+    #history { flex: none; box-sizing: border-box; width: clamp(22em, 30vw, 40em); max-width: 45%;
+               overflow: auto;
+               padding: 0.6em 0.8em; border-left: 1px solid #c8c8c8; background: #fff;
+               font: 14px Arial, "Liberation Sans", sans-serif; }
+    #history[hidden] { display: none; }
+    #history .head { display: flex; align-items: center; justify-content: space-between;
+                     margin-bottom: 0.4em; }
+    #history h2 { font-size: 1.1em; margin: 0; }
+    #history .picture svg { display: block; width: 100%; height: auto;
+                            font-family: Arial, "Liberation Sans", sans-serif; }
+    #history p { margin: 0.6em 0; line-height: 1.35; }
+    #history button { font: inherit; padding: 0.2em 1em; }
+    @media (max-aspect-ratio: 1/1) {
+      #game { flex-direction: column; }
+      #history { width: auto; max-width: none; max-height: 55%; border-left: 0;
+                 border-top: 1px solid #c8c8c8; }
+      #history .picture svg { max-width: 30em; margin: 0 auto; }
+    }
+    @media ${PHONE} {
+      #game { overflow-y: auto; }
+      #game > #stage { flex: none; height: 100%; }
+      #history { flex: none; max-height: none; overflow: visible; }
+    }`;
+
+  let panel = null;
+  let picture = null;
+  let help = null;
+
+  const button = (text, label, kind) => {
+    const el = document.createElement('button');
+    el.type = 'button';
+    el.textContent = text;
+    if (label) el.setAttribute('aria-label', label);
+    el.addEventListener('click', () => Ovali.queue.push(kind));
+    return el;
+  };
+
+  const init = () => {
+    const css = document.createElement('style');
+    css.textContent = style;
+    document.head.appendChild(css);
+
+    const stage = document.getElementById('stage');
+    const game = document.createElement('div');
+    game.id = 'game';
+    stage.parentNode.insertBefore(game, stage);
+    game.appendChild(stage);
+
+    panel = document.createElement('aside');
+    panel.id = 'history';
+    panel.hidden = true;
+    panel.setAttribute('aria-labelledby', 'history_title');
+    const head = document.createElement('div');
+    head.className = 'head';
+    const title = document.createElement('h2');
+    title.id = 'history_title';
+    title.textContent = 'History';
+    const close = button('\u00d7', 'Close the history', 'history');
+    close.id = 'history_close';
+    head.append(title, close);
+    picture = document.createElement('div');
+    picture.className = 'picture';
+    help = document.createElement('p');
+    help.id = 'history_help';
+    const copy = button('Copy', '', 'copyHistory');
+    copy.id = 'history_copy';
+    copy.setAttribute('aria-description', 'Copies every point as a table');
+    panel.append(head, picture, help, copy);
+    game.appendChild(panel);
+  };
+
+  // The stage is measured again: the game scales to the room that is left.
+  const resized = () => Ovali.queue.push('resize');
+
+  const show = (on, helpText) => {
+    if (helpText) help.textContent = helpText;
+    if (panel.hidden === !on) return;
+    panel.hidden = !on;
+    resized();
+    if (on && window.matchMedia(PHONE).matches) panel.scrollIntoView({ block: 'nearest' });
+  };
+
+  const draw = (svg) => {
+    picture.innerHTML = svg;
+  };
+
+  // The clipboard API needs a secure page (a file or localhost is one); the
+  // older command covers the rest.
+  const copy = (text) => {
+    const fallback = () => {
+      const area = document.createElement('textarea');
+      area.value = text;
+      area.setAttribute('readonly', '');
+      area.style.position = 'fixed';
+      area.style.opacity = '0';
+      document.body.appendChild(area);
+      area.select();
+      document.execCommand('copy');
+      area.remove();
+    };
+    if (navigator.clipboard && navigator.clipboard.writeText) {
+      navigator.clipboard.writeText(text).catch(fallback);
+    } else {
+      fallback();
+    }
+  };
+
+  return { init, show, draw, copy };
+})();
+
+Module['preRun'] = [].concat(Module['preRun'] || [], [Ovali.history.init]);
