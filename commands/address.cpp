@@ -110,8 +110,10 @@ std::string addressOf(const Form1& f) {
   for (std::int16_t k = 0; k < static_cast<std::int16_t>(kOptionNames.size()); ++k) {
     const MenuItem* item = f.mnuO.find(k);
     if (item && item->checked) {
-      options +=
-          (options.empty() ? "" : ",") + std::string(kOptionNames[static_cast<std::size_t>(k)]);
+      // Appended piece by piece: GCC 12 takes "," + std::string for an
+      // overlapping copy (-Wrestrict) in the optimised build.
+      if (!options.empty()) options += ',';
+      options += kOptionNames[static_cast<std::size_t>(k)];
     }
   }
   if (!options.empty()) query += "&options=" + options;
