@@ -2,7 +2,7 @@
 
 #include "commands/reset.h"
 #include "engine/rounds.h"
-#include "stats/levels.h"
+#include "view/ladder.h"
 #include "view/history.h"
 #include "view/present.h"
 #include "view/rings.h"

@@ -8,7 +8,7 @@
 
 #include "commands/inputs.h"
 #include "engine/reset.h"
-#include "stats/levels.h"
+#include "view/ladder.h"
 #include "toolkit/text.h"
 #include "view/history.h"
 #include "view/present.h"

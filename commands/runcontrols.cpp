@@ -1,8 +1,8 @@
 #include "commands/runcontrols.h"
 
+#include "commands/analyze.h"
 #include "commands/play.h"
 #include "commands/reset.h"
-#include "stats/analysis.h"
 
 namespace ovali {
 

@@ -5,9 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
-#include <optional>
 
-#include "engine/transfer.h"
 #include "stats/chart.h"
 #include "stats/distribution.h"
 #include "toolkit/text.h"
@@ -76,6 +74,8 @@ void averages(const GameState& g, Distribution& d) {
   }
 }
 
+}  // namespace
+
 std::string report(const GameState& g, const Distribution& d) {
   std::string text =
       "On the left are listed the average number of players receiving the indicated amount of "
@@ -106,6 +106,8 @@ std::string report(const GameState& g, const Distribution& d) {
   return text;
 }
 
+namespace {
+
 // `value` with exactly `decimals` digits after the point and at least one
 // before it, a half rounded away from zero. What is rounded is the shortest
 // decimal that reads back as the same float, not the binary value: 0.45f,
@@ -132,21 +134,11 @@ std::string fmtnum(const float& value, std::int16_t decimals, std::int16_t width
   return std::string(field - number.size(), ' ') + number;
 }
 
-void analyze(Form1& f) {
-  flushsums(f.game);
-  const GameState& g = f.game;
-  if (g.ready != kTrue) {
-    f.tk.msgbox("Click on \"Start\" first.");
-    return;
-  }
+Distribution distributionOf(const GameState& g) {
   Distribution d;
   theoretical(g, d);
   averages(g, d);
-  if (const std::optional<Chart> chart = distributionChart(d, g.units)) {
-    f.tk.msgboxWithChart(report(g, d), *chart);
-  } else {
-    f.tk.msgbox(report(g, d));
-  }
+  return d;
 }
 
 }  // namespace ovali

@@ -3,12 +3,17 @@
 #include <cstdint>
 #include <string>
 
-#include "view/form1.h"
+#include "engine/gamestate.h"
+#include "stats/distribution.h"
 
 namespace ovali {
 
-// Shows the time-averaged counts per level beside the theoretical ones.
-void analyze(Form1& f);
+// The time-averaged counts per level beside the theoretical ones, from sums
+// that are up to date (flushsums).
+Distribution distributionOf(const GameState& g);
+
+// The analysis's text: the two columns and what they mean.
+std::string report(const GameState& g, const Distribution& d);
 
 // `value` with `decimals` decimals (halves away from zero), right-aligned in
 // exactly `width` characters; a longer number loses its leading characters.

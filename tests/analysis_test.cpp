@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/analyze.h"
 #include "commands/runcontrols.h"
 #include "fake_toolkit.h"
 

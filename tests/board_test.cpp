@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "fake_toolkit.h"
-#include "stats/levels.h"
+#include "view/ladder.h"
 #include "view/rings.h"
 
 namespace ovali {

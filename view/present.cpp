@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "stats/levels.h"
+#include "view/ladder.h"
 #include "view/rings.h"
 
 namespace ovali {

@@ -1,4 +1,4 @@
-#include "stats/levels.h"
+#include "view/ladder.h"
 
 #include <array>
 #include <cmath>
