@@ -2,8 +2,8 @@
 
 #include "commands/reset.h"
 #include "engine/rounds.h"
-#include "view/ladder.h"
 #include "view/history.h"
+#include "view/ladder.h"
 #include "view/present.h"
 #include "view/rings.h"
 

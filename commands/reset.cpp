@@ -8,9 +8,9 @@
 
 #include "commands/inputs.h"
 #include "engine/reset.h"
-#include "view/ladder.h"
 #include "toolkit/text.h"
 #include "view/history.h"
+#include "view/ladder.h"
 #include "view/present.h"
 #include "view/rings.h"
 

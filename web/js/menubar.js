@@ -66,33 +66,38 @@ Ovali.menubar = (() => {
     }
   };
 
-  const barKey = (entry, e) => {
-    if (e.key === 'ArrowDown' || e.key === 'Enter' || e.key === ' ') {
-      if (!entry.menu) return;
-      e.preventDefault();
-      show(entry, true);
-    } else if (e.key === 'ArrowRight' || e.key === 'ArrowLeft') {
+  // The keys that act alike on the bar and in an open menu: Left and Right
+  // move along the bar, Escape closes. True when the key was one of them.
+  const alongBar = (entry, e) => {
+    if (e.key === 'ArrowRight' || e.key === 'ArrowLeft') {
       e.preventDefault();
       moveBar(entry, e.key === 'ArrowRight' ? 1 : -1);
     } else if (e.key === 'Escape') {
       e.preventDefault();
       close(true);
+    } else {
+      return false;
+    }
+    return true;
+  };
+
+  const barKey = (entry, e) => {
+    if (alongBar(entry, e)) return;
+    if (e.key === 'ArrowDown' || e.key === 'Enter' || e.key === ' ') {
+      if (!entry.menu) return;
+      e.preventDefault();
+      show(entry, true);
     }
   };
 
   const menuKey = (entry, e) => {
+    if (alongBar(entry, e)) return;
     const items = entry.items.filter(usable);
     const at = items.indexOf(document.activeElement);
     if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
       e.preventDefault();
       const next = step(items.length, at, e.key === 'ArrowDown' ? 1 : -1);
       if (next >= 0) items[next].focus();
-    } else if (e.key === 'ArrowRight' || e.key === 'ArrowLeft') {
-      e.preventDefault();
-      moveBar(entry, e.key === 'ArrowRight' ? 1 : -1);
-    } else if (e.key === 'Escape') {
-      e.preventDefault();
-      close(true);
     } else if (e.key === 'Enter' || e.key === ' ') {
       e.preventDefault();
       if (at >= 0) items[at].click();
