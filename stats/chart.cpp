@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #include "toolkit/text.h"
 
@@ -17,6 +18,13 @@ constexpr Rect kPlot{660, 420, 5220, 2520};
 // One line of text in a message box's font, with a little air.
 constexpr float kTextHeight = 240;
 constexpr float kGap = 60;
+// A generous width of one character of the chart's text, for boxes that are
+// sized to what they hold.
+constexpr float kCharWidth = 125;
+
+float textWidth(const std::string& text) {
+  return kCharWidth * static_cast<float>(text.size()) + kGap;
+}
 // Bars take this share of their slot, leaving a gap between neighbours.
 constexpr float kBarShare = 0.64f;
 // At most this many intervals between ticks: enough to read a value off, few
@@ -34,8 +42,8 @@ float bottom(const Rect& r) { return r.top + r.height; }
 
 // The smallest of 1, 2 and 5 times a power of ten that covers `highest` in at
 // most kMostIntervals steps.
-double roundStep(double highest) {
-  const double least = highest / kMostIntervals;
+double roundStep(double highest, int mostIntervals = kMostIntervals) {
+  const double least = highest / mostIntervals;
   const double power = std::pow(10.0, std::floor(std::log10(least)));
   for (const double m : {1.0, 2.0, 5.0}) {
     if (m * power >= least) return m * power;
@@ -164,15 +172,15 @@ double valueOf(const Spread& s, Quantity q, bool bound) {
 
 // Lays out a legend entry ending at `right`, and moves `right` left of it.
 void addLegend(ChartSeries& series, float& right, const std::string& text) {
-  constexpr float kLineKey = 360;
-  const float textWidth = 125 * static_cast<float>(text.size()) + kGap;
+  constexpr float kLineKey = 300;
+  const float width = textWidth(text);
   const float middle = kGap / 2 + kTextHeight / 2;
-  right -= textWidth;
+  right -= width;
   series.legend.text = {
-      {right, middle - kTextHeight / 2, textWidth, kTextHeight}, text, Alignment::Left};
+      {right, middle - kTextHeight / 2, width, kTextHeight}, text, Alignment::Left};
   right -= kGap + kLineKey;
   series.legend.key = {right, middle - 90, kLineKey, 180};
-  right -= 3 * kGap;
+  right -= 2 * kGap;
 }
 
 Chart historyChart(const History& h, Quantity q) {
@@ -192,12 +200,13 @@ Chart historyChart(const History& h, Quantity q) {
   }
   if (q == Quantity::Gini) {
     scaleValues(c, 1, 0.2);
-    c.axisTitle = {{kGap, kGap / 2, c.plot.left * 2, kTextHeight}, "Gini", Alignment::Left};
   } else {
     const double top = std::max(highest, 0.5);
     scaleValues(c, top, roundStep(top));
-    c.axisTitle = {{kGap, kGap / 2, c.plot.left * 3, kTextHeight}, "entropy", Alignment::Left};
   }
+  // As wide as its text: the legends share its line.
+  const std::string title = q == Quantity::Gini ? "Gini" : "entropy";
+  c.axisTitle = {{kGap, kGap / 2, textWidth(title), kTextHeight}, title, Alignment::Left};
 
   const double first = points.empty() ? 0 : static_cast<double>(points.front().round);
   const double last = points.empty() ? 1 : static_cast<double>(points.back().round);
@@ -211,14 +220,21 @@ Chart historyChart(const History& h, Quantity q) {
   };
 
   // Rounds are whole: a short run ticks every round, not fractions of one.
-  const double step = std::max(1.0, roundStep(span));
+  // A long run's labels are wide: fewer of them, so that each has room
+  // beside the next, the last one moved in from the edge included.
+  const float labelRoom = 1.5f * textWidth(groupedDecimal(static_cast<std::int64_t>(last)));
+  const int intervals = std::clamp(static_cast<int>(c.plot.width / labelRoom), 1, kMostIntervals);
+  const double step = std::max(1.0, roundStep(span, intervals));
   for (double r = std::ceil(first / step) * step; r <= last + 1e-9; r += step) {
     ChartStep t;
     t.value = r;
     t.x = xOf(r);
-    t.label = {{t.x - 450, base + kGap * 2, 900, kTextHeight},
-               groupedDecimal(static_cast<std::int64_t>(r)),
-               Alignment::Center};
+    // Centred under its tick, but moved in from the picture's edge rather
+    // than cut off there: the last round's tick is near it.
+    std::string label = groupedDecimal(static_cast<std::int64_t>(r));
+    const float width = textWidth(label);
+    const float left = std::clamp(t.x - width / 2, 0.0f, c.width - width);
+    t.label = {{left, base + kGap * 2, width, kTextHeight}, std::move(label), Alignment::Center};
     c.xTicks.push_back(t);
   }
   c.xTitle = {{c.plot.left, base + kGap * 3 + kTextHeight, c.plot.width, kTextHeight},
