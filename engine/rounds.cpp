@@ -13,120 +13,90 @@ namespace ovali {
 
 namespace {
 
-enum class Loser : std::uint8_t { None, Outer, Inner };
-
-// By outer throw * 3 + inner throw.
-constexpr std::array<Loser, 9> kLoser{
-    Loser::None,  Loser::Inner, Loser::Outer,  // outer 0
-    Loser::Outer, Loser::None,  Loser::Inner,  // outer 1
-    Loser::Inner, Loser::Outer, Loser::None,   // outer 2
-};
+// By outer throw * 3 + inner throw (0, 1 or 2: rock, paper or scissors),
+// then whether the outer player has money, then the inner one: the units the
+// outer player wins. A throw beats the throw one higher (mod 3); a loser pays
+// only from money it has.
+constexpr std::array<std::int8_t, 36> kOuterWins = [] {
+  std::array<std::int8_t, 36> wins{};
+  for (int outer = 0; outer < 3; ++outer) {
+    for (int inner = 0; inner < 3; ++inner) {
+      for (int has = 0; has < 4; ++has) {
+        const bool outerHas = (has & 2) != 0;
+        const bool innerHas = (has & 1) != 0;
+        int won = 0;
+        if ((outer + 1) % 3 == inner && innerHas) won = 1;
+        if ((inner + 1) % 3 == outer && outerHas) won = -1;
+        wins[static_cast<std::size_t>((outer * 3 + inner) * 4 + has)] =
+            static_cast<std::int8_t>(won);
+      }
+    }
+  }
+  return wins;
+}();
 
 // Draws straight from the generator when the toolkit has one, else through
 // the toolkit, whose draws a test may script.
 struct FromGenerator {
   Random& random;
   double operator()() { return random.next(); }
+  // The throw int(next() * 3) makes, in integers: with u the 53 bits that
+  // next() scales, the double product rounds 3u to 53 bits, which moves it
+  // across a multiple of 2^53 only at the one tie 3u = 2^54 - 1 (up, to 2).
+  int throwOf3() {
+    const std::uint64_t u = random.nextBits() >> 11;
+    return static_cast<int>((3 * u + 1) >> 53);
+  }
 };
 struct FromToolkit {
   Toolkit& tk;
   double operator()() { return tk.rnd(); }
+  // A scripted draw outside [0, 1) still makes a throw.
+  int throwOf3() { return std::clamp(static_cast<int>(tk.rnd() * 3), 0, 2); }
 };
 
-// The books of the ring pairs held in locals for the length of a round, so
-// that they stay in registers: the same steps as books::move.
-class RoundBooks {
- public:
-  explicit RoundBooks(GameState& g)
-      : g_(g),
-        levels_(g.levels.data()),
-        outer_(g.outerlevels.data()),
-        holdings_(g.holdings.data()),
-        sampledto_(g.sampledto.data()),
-        sums_(g.sumlevels.data()),
-        since_(g.levelsince.data()),
-        nsamples_(g.nsamples),
-        maxlevel_(g.maxlevel),
-        last_(static_cast<int>(g.levels.size()) - 1),
-        top_(books::sampledTop(g)) {}
-  ~RoundBooks() {
-    g_.nsamples = nsamples_;
-    g_.maxlevel = static_cast<std::int16_t>(maxlevel_);
-  }
-  RoundBooks(const RoundBooks&) = delete;
-  RoundBooks& operator=(const RoundBooks&) = delete;
-
-  std::int16_t* levels() { return levels_; }
-  std::int16_t* outer() { return outer_; }
-  int holding(int player) const { return holdings_[player]; }
-
-  // Books a player's samples and moves it by `delta`, 0 included: a player
-  // who stays has its samples booked early, which changes no sum. Without
-  // branches, as whether money moves is random.
-  void move(std::int16_t* counts, int player, int level, int delta) {
-    const int to = level + delta;
-    const int at = level < 100 ? level : 100;
-    const std::int64_t from = std::max(sampledto_[player], since_[at]);
-    sums_[at] += level <= top_ ? nsamples_ - from : 0;
-    sampledto_[player] = nsamples_;
-    --counts[level];
-    ++counts[to];
-    holdings_[player] = static_cast<std::int16_t>(to);
-    // Only a player who moved raises the highest level: one dealt above it
-    // who stays does not.
-    if (to > maxlevel_ && delta != 0) raise(to);
-  }
-  void sample(bool taken) { nsamples_ += taken ? 1 : 0; }
-
- private:
-  void raise(int to) {
-    for (int k = maxlevel_ + 1; k <= to && k <= 100 && k <= last_; ++k) since_[k] = nsamples_;
-    maxlevel_ = to;
-    top_ = std::min({maxlevel_, 100, last_});
-  }
-
-  GameState& g_;
-  std::int16_t* levels_;
-  std::int16_t* outer_;
-  std::int16_t* holdings_;
-  std::int64_t* sampledto_;
-  std::int64_t* sums_;
-  std::int64_t* since_;
-  std::int64_t nsamples_;
-  int maxlevel_;
-  int last_;
-  int top_;
-};
-
-// Every pair of the round: outer player i meets inner player i + step.
+// Every pair of the round: outer player i meets inner player i + step. Each
+// player's samples are booked when it plays, whether or not money moves, as
+// a branch on the random outcome would mostly be mispredicted; the counts
+// per level are left to countlevels.
 template <class Draw>
 void playRingPairs(GameState& g, int step, Draw draw) {
   const int n = g.nplayers;
-  RoundBooks books(g);
-  // In ring mode the outer player is always even: its counts are the outer
-  // ring's while the surroundings are counted apart.
-  std::int16_t* outerCounts = g.separate != kFalse ? books.outer() : books.levels();
-  std::int16_t* innerCounts = books.levels();
+  std::int16_t* const holdings = g.holdings.data();
+  std::int64_t* const sampledto = g.sampledto.data();
+  std::array<std::int64_t, 102>& outerBooks = g.booked[0];
+  std::array<std::int64_t, 102>& innerBooks = g.booked[1];
+  std::int64_t nsamples = g.nsamples;
+  int maxlevel = g.maxlevel;
   for (int i = 0; i <= n - 2; i += 2) {
     int j = i + step;
     if (j >= n) j -= n;
-    const int li = books.holding(i);
-    const int lj = books.holding(j);
-    // 0, 1 or 2: rock, paper or scissors. Every pair throws, whatever its
-    // money, so that the draws of the later pairs do not depend on who is broke.
-    const auto t1 = static_cast<int>(draw() * 3);
-    const auto t2 = static_cast<int>(draw() * 3);
+    const int li = holdings[i];
+    const int lj = holdings[j];
+    // Every pair throws, whatever its money, so that the draws of the later
+    // pairs do not depend on who is broke.
+    const int outerThrow = draw.throwOf3();
+    const int innerThrow = draw.throwOf3();
+    const int has = (li > 0 ? 2 : 0) + (lj > 0 ? 1 : 0);
+    const int d = kOuterWins[static_cast<std::size_t>((outerThrow * 3 + innerThrow) * 4 + has)];
 
-    // A throw beats the throw one higher (mod 3); a loser pays only from
-    // money it has. Looked up rather than branched on: the throws are random,
-    // so branches on them would mostly be mispredicted.
-    const Loser loser = kLoser[static_cast<std::size_t>(t1 * 3 + t2)];
-    const int d = static_cast<int>((loser == Loser::Inner) & (lj > 0)) -
-                  static_cast<int>((loser == Loser::Outer) & (li > 0));
-    books.move(outerCounts, i, li, d);
-    books.move(innerCounts, j, lj, -d);
-    books.sample(d != 0);
+    outerBooks[books::slot(li)] += nsamples - sampledto[i];
+    sampledto[i] = nsamples;
+    innerBooks[books::slot(lj)] += nsamples - sampledto[j];
+    sampledto[j] = nsamples;
+    holdings[i] = static_cast<std::int16_t>(li + d);
+    holdings[j] = static_cast<std::int16_t>(lj - d);
+    // Only a player who moved raises the highest level: one dealt above it
+    // who stays does not.
+    const int high = d != 0 ? std::max(li + d, lj - d) : 0;
+    if (high > maxlevel) {
+      g.nsamples = nsamples;
+      books::raise(g, high);
+      maxlevel = g.maxlevel;
+    }
+    nsamples += d != 0 ? 1 : 0;
   }
+  g.nsamples = nsamples;
 }
 
 struct Drawn {

@@ -22,7 +22,10 @@ class Random {
   }
 
   // Uniform in [0, 1), 53 random bits.
-  double next() {
+  double next() { return static_cast<double>(nextBits() >> 11) * 0x1.0p-53; }
+
+  // The generator's next 64-bit output, whose top 53 bits next() scales.
+  std::uint64_t nextBits() {
     const std::uint64_t result = s_[0] + s_[3];
     const std::uint64_t t = s_[1] << 17;
     s_[2] ^= s_[0];
@@ -31,7 +34,7 @@ class Random {
     s_[0] ^= s_[3];
     s_[2] ^= t;
     s_[3] = (s_[3] << 45) | (s_[3] >> 19);
-    return static_cast<double>(result >> 11) * 0x1.0p-53;
+    return result;
   }
 
  private:
