@@ -13,72 +13,85 @@ namespace ovali {
 
 namespace {
 
-// By outer throw * 3 + inner throw (0, 1 or 2: rock, paper or scissors),
-// then whether the outer player has money, then the inner one: the units the
-// outer player wins. A throw beats the throw one higher (mod 3); a loser pays
-// only from money it has.
-constexpr std::array<std::int8_t, 36> kOuterWins = [] {
-  std::array<std::int8_t, 36> wins{};
-  for (int outer = 0; outer < 3; ++outer) {
-    for (int inner = 0; inner < 3; ++inner) {
-      for (int has = 0; has < 4; ++has) {
-        const bool outerHas = (has & 2) != 0;
-        const bool innerHas = (has & 1) != 0;
-        int won = 0;
-        if ((outer + 1) % 3 == inner && innerHas) won = 1;
-        if ((inner + 1) % 3 == outer && outerHas) won = -1;
-        wins[static_cast<std::size_t>((outer * 3 + inner) * 4 + has)] =
-            static_cast<std::int8_t>(won);
-      }
+// How a pair's throws end, by outer throw * 3 + inner throw (0, 1 or 2:
+// rock, paper or scissors), two bits each: 0 a tie, 1 the outer player wins,
+// 2 it loses. A throw beats the throw one higher (mod 3).
+constexpr std::uint32_t kOutcomes = [] {
+  std::uint32_t bits = 0;
+  for (std::uint32_t outer = 0; outer < 3; ++outer) {
+    for (std::uint32_t inner = 0; inner < 3; ++inner) {
+      bits |= ((inner + 3 - outer) % 3) << (2 * (outer * 3 + inner));
     }
   }
-  return wins;
+  return bits;
 }();
 
+int outcome(int outerThrow, int innerThrow) {
+  return static_cast<int>((kOutcomes >> (2 * (outerThrow * 3 + innerThrow))) & 3);
+}
+
+// The throw int(draw * 3) makes of a draw of the generator, in integers:
+// with u the 53 bits that next() scales, the double product rounds 3u to 53
+// bits, which moves it across a multiple of 2^53 only at the one tie
+// 3u = 2^54 - 1 (up, to 2).
+int throwOf3(Random& random) {
+  const std::uint64_t u = random.nextBits() >> 11;
+  return static_cast<int>((3 * u + 1) >> 53);
+}
+
 // Draws straight from the generator when the toolkit has one, else through
-// the toolkit, whose draws a test may script.
+// the toolkit, whose draws a test may script. The generator throws for many
+// pairs ahead, in a loop of its own that holds nothing else; the draws come
+// in the same order, as every pair throws whatever its money. The toolkit
+// throws for one pair at a time, so that its draws and the books interleave
+// as the rules play them.
 struct FromGenerator {
+  static constexpr int kPairsAhead = 128;
   Random& random;
   double operator()() { return random.next(); }
-  // The throw int(next() * 3) makes, in integers: with u the 53 bits that
-  // next() scales, the double product rounds 3u to 53 bits, which moves it
-  // across a multiple of 2^53 only at the one tie 3u = 2^54 - 1 (up, to 2).
-  int throwOf3() {
-    const std::uint64_t u = random.nextBits() >> 11;
-    return static_cast<int>((3 * u + 1) >> 53);
+  // The outcomes of the throws of `count` pairs.
+  void throwPairs(std::uint8_t* outcomes, int count) {
+    Random local = random;
+    for (int k = 0; k < count; ++k) {
+      const int outer = throwOf3(local);
+      outcomes[k] = static_cast<std::uint8_t>(outcome(outer, throwOf3(local)));
+    }
+    random = local;
   }
 };
 struct FromToolkit {
+  static constexpr int kPairsAhead = 1;
   Toolkit& tk;
   double operator()() { return tk.rnd(); }
+  void throwPairs(std::uint8_t* outcomes, int count) {
+    for (int k = 0; k < count; ++k) {
+      const int outer = throwOf3();
+      outcomes[k] = static_cast<std::uint8_t>(outcome(outer, throwOf3()));
+    }
+  }
   // A scripted draw outside [0, 1) still makes a throw.
   int throwOf3() { return std::clamp(static_cast<int>(tk.rnd() * 3), 0, 2); }
 };
 
-// Every pair of the round: outer player i meets inner player i + step. Each
-// player's samples are booked when it plays, whether or not money moves, as
-// a branch on the random outcome would mostly be mispredicted; the counts
-// per level are left to countlevels.
-template <class Draw>
-void playRingPairs(GameState& g, int step, Draw draw) {
-  const int n = g.nplayers;
+// The pairs k from `from` to `to` (outer player 2k, inner player 2k +
+// offset) with their outcomes. Each player's samples are booked when it
+// plays, whether or not money moves, as a branch on the random outcome would
+// mostly be mispredicted.
+void playPairs(GameState& g, int from, int to, int offset, const std::uint8_t* outcomes) {
   std::int16_t* const holdings = g.holdings.data();
   std::int64_t* const sampledto = g.sampledto.data();
   std::array<std::int64_t, 102>& outerBooks = g.booked[0];
   std::array<std::int64_t, 102>& innerBooks = g.booked[1];
   std::int64_t nsamples = g.nsamples;
   int maxlevel = g.maxlevel;
-  for (int i = 0; i <= n - 2; i += 2) {
-    int j = i + step;
-    if (j >= n) j -= n;
+  for (int k = from; k < to; ++k) {
+    const int i = 2 * k;
+    const int j = i + offset;
     const int li = holdings[i];
     const int lj = holdings[j];
-    // Every pair throws, whatever its money, so that the draws of the later
-    // pairs do not depend on who is broke.
-    const int outerThrow = draw.throwOf3();
-    const int innerThrow = draw.throwOf3();
-    const int has = (li > 0 ? 2 : 0) + (lj > 0 ? 1 : 0);
-    const int d = kOuterWins[static_cast<std::size_t>((outerThrow * 3 + innerThrow) * 4 + has)];
+    // A loser pays only from money it has.
+    const int ends = outcomes[k - from];
+    const int d = (ends & 1 & static_cast<int>(lj > 0)) - ((ends >> 1) & static_cast<int>(li > 0));
 
     outerBooks[books::slot(li)] += nsamples - sampledto[i];
     sampledto[i] = nsamples;
@@ -87,16 +100,35 @@ void playRingPairs(GameState& g, int step, Draw draw) {
     holdings[i] = static_cast<std::int16_t>(li + d);
     holdings[j] = static_cast<std::int16_t>(lj - d);
     // Only a player who moved raises the highest level: one dealt above it
-    // who stays does not.
-    const int high = d != 0 ? std::max(li + d, lj - d) : 0;
+    // who stays does not. In bits, not branches: d & 1 is 1 for -1 and 1.
+    const int moved = d & 1;
+    const int high = std::max(li + d, lj - d) & -moved;
     if (high > maxlevel) {
       g.nsamples = nsamples;
       books::raise(g, high);
       maxlevel = g.maxlevel;
     }
-    nsamples += d != 0 ? 1 : 0;
+    nsamples += moved;
   }
   g.nsamples = nsamples;
+}
+
+// Every pair of the round: outer player i meets inner player i + step, round
+// the ring; the counts per level are left to countlevels.
+template <class Draw>
+void playRingPairs(GameState& g, int step, Draw draw) {
+  const int n = g.nplayers;
+  const int pairs = n / 2;
+  // The first pair whose inner player is found by going past the end.
+  const int wraps = std::clamp((n - step + 1) / 2, 0, pairs);
+  std::array<std::uint8_t, Draw::kPairsAhead> outcomes;
+  for (int first = 0; first < pairs; first += Draw::kPairsAhead) {
+    const int end = std::min(first + Draw::kPairsAhead, pairs);
+    draw.throwPairs(outcomes.data(), end - first);
+    const int middle = std::clamp(wraps, first, end);
+    playPairs(g, first, middle, step, outcomes.data());
+    playPairs(g, middle, end, step - n, outcomes.data() + (middle - first));
+  }
 }
 
 struct Drawn {
