@@ -40,44 +40,36 @@ int throwOf3(Random& random) {
 }
 
 // Draws straight from the generator when the toolkit has one, else through
-// the toolkit, whose draws a test may script. The generator throws for many
-// pairs ahead, in a loop of its own that holds nothing else; the draws come
-// in the same order, as every pair throws whatever its money. The toolkit
-// throws for one pair at a time, so that its draws and the books interleave
-// as the rules play them.
+// the toolkit, whose draws a test may script. Each can be copied into the
+// loop over the pairs and back, so that the generator's state stays in
+// registers there.
 struct FromGenerator {
-  static constexpr int kPairsAhead = 128;
-  Random& random;
+  Random random;
   double operator()() { return random.next(); }
-  // The outcomes of the throws of `count` pairs.
-  void throwPairs(std::uint8_t* outcomes, int count) {
-    Random local = random;
-    for (int k = 0; k < count; ++k) {
-      const int outer = throwOf3(local);
-      outcomes[k] = static_cast<std::uint8_t>(outcome(outer, throwOf3(local)));
-    }
-    random = local;
+  int pairOutcome() {
+    const int outer = throwOf3(random);
+    return outcome(outer, throwOf3(random));
   }
 };
 struct FromToolkit {
-  static constexpr int kPairsAhead = 1;
-  Toolkit& tk;
-  double operator()() { return tk.rnd(); }
-  void throwPairs(std::uint8_t* outcomes, int count) {
-    for (int k = 0; k < count; ++k) {
-      const int outer = throwOf3();
-      outcomes[k] = static_cast<std::uint8_t>(outcome(outer, throwOf3()));
-    }
+  Toolkit* tk;
+  double operator()() { return tk->rnd(); }
+  int pairOutcome() {
+    const int outer = throwOf3();
+    return outcome(outer, throwOf3());
   }
   // A scripted draw outside [0, 1) still makes a throw.
-  int throwOf3() { return std::clamp(static_cast<int>(tk.rnd() * 3), 0, 2); }
+  int throwOf3() { return std::clamp(static_cast<int>(tk->rnd() * 3), 0, 2); }
 };
 
-// The pairs k from `from` to `to` (outer player 2k, inner player 2k +
-// offset) with their outcomes. Each player's samples are booked when it
-// plays, whether or not money moves, as a branch on the random outcome would
-// mostly be mispredicted.
-void playPairs(GameState& g, int from, int to, int offset, const std::uint8_t* outcomes) {
+// The pairs k from `from` to `to`: outer player 2k meets inner player
+// 2k + offset. Every pair throws, whatever its money, so that the draws of
+// the later pairs do not depend on who is broke. Each player's samples are
+// booked when it plays, whether or not money moves, as a branch on the
+// random outcome would mostly be mispredicted.
+template <class Draw>
+void playPairs(GameState& g, int from, int to, int offset, Draw& source) {
+  Draw draw = source;
   std::int16_t* const holdings = g.holdings.data();
   std::int64_t* const sampledto = g.sampledto.data();
   std::array<std::int64_t, 102>& outerBooks = g.booked[0];
@@ -90,7 +82,7 @@ void playPairs(GameState& g, int from, int to, int offset, const std::uint8_t* o
     const int li = holdings[i];
     const int lj = holdings[j];
     // A loser pays only from money it has.
-    const int ends = outcomes[k - from];
+    const int ends = draw.pairOutcome();
     const int d = (ends & 1 & static_cast<int>(lj > 0)) - ((ends >> 1) & static_cast<int>(li > 0));
 
     outerBooks[books::slot(li)] += nsamples - sampledto[i];
@@ -100,35 +92,35 @@ void playPairs(GameState& g, int from, int to, int offset, const std::uint8_t* o
     holdings[i] = static_cast<std::int16_t>(li + d);
     holdings[j] = static_cast<std::int16_t>(lj - d);
     // Only a player who moved raises the highest level: one dealt above it
-    // who stays does not. In bits, not branches: d & 1 is 1 for -1 and 1.
+    // who stays does not. Looked at closely only where a player stood at
+    // the highest level or above, which soon is almost never.
     const int moved = d & 1;
-    const int high = std::max(li + d, lj - d) & -moved;
-    if (high > maxlevel) {
-      g.nsamples = nsamples;
-      books::raise(g, high);
-      maxlevel = g.maxlevel;
+    if (std::max(li, lj) >= maxlevel) [[unlikely]] {
+      const int high = moved != 0 ? std::max(li + d, lj - d) : 0;
+      if (high > maxlevel) {
+        g.nsamples = nsamples;
+        books::raise(g, high);
+        maxlevel = g.maxlevel;
+      }
     }
     nsamples += moved;
   }
   g.nsamples = nsamples;
+  source = draw;
 }
 
 // Every pair of the round: outer player i meets inner player i + step, round
 // the ring; the counts per level are left to countlevels.
+// Every pair of the round: outer player i meets inner player i + step, round
+// the ring; the counts per level are left to countlevels.
 template <class Draw>
-void playRingPairs(GameState& g, int step, Draw draw) {
+void playRingPairs(GameState& g, int step, Draw& draw) {
   const int n = g.nplayers;
   const int pairs = n / 2;
   // The first pair whose inner player is found by going past the end.
   const int wraps = std::clamp((n - step + 1) / 2, 0, pairs);
-  std::array<std::uint8_t, Draw::kPairsAhead> outcomes;
-  for (int first = 0; first < pairs; first += Draw::kPairsAhead) {
-    const int end = std::min(first + Draw::kPairsAhead, pairs);
-    draw.throwPairs(outcomes.data(), end - first);
-    const int middle = std::clamp(wraps, first, end);
-    playPairs(g, first, middle, step, outcomes.data());
-    playPairs(g, middle, end, step - n, outcomes.data() + (middle - first));
-  }
+  playPairs(g, 0, wraps, step, draw);
+  playPairs(g, wraps, pairs, step - n, draw);
 }
 
 struct Drawn {
@@ -158,7 +150,7 @@ std::optional<Drawn> drawPlayer(const GameState& g, Draw& draw, Fits fits) {
 }
 
 template <class Draw>
-void playRandomTransfer(GameState& g, Draw draw) {
+void playRandomTransfer(GameState& g, Draw& draw) {
   // The whole of the money in units; a real quotient, as the rule compares
   // a whole level with it.
   const double all = static_cast<double>(g.ndollars) / g.units;
@@ -172,7 +164,7 @@ void playRandomTransfer(GameState& g, Draw draw) {
 }
 
 template <class Draw>
-void play(GameState& g, Draw draw) {
+void play(GameState& g, Draw& draw) {
   const int n = g.nplayers;
   // Without players there is no pairing to form and nobody to draw; without
   // a unit there is no money to move.
@@ -196,12 +188,12 @@ void countround(GameState& g) {
 
 void playexchanges(GameState& g, Toolkit& tk) {
   if (Random* random = tk.generator()) {
-    // A copy for the round, so that its state stays in registers.
-    Random local = *random;
-    play(g, FromGenerator{local});
-    *random = local;
+    FromGenerator draw{*random};
+    play(g, draw);
+    *random = draw.random;
   } else {
-    play(g, FromToolkit{tk});
+    FromToolkit draw{&tk};
+    play(g, draw);
   }
 }
 
