@@ -30,14 +30,8 @@ int outcome(int outerThrow, int innerThrow) {
   return static_cast<int>((kOutcomes >> (2 * (outerThrow * 3 + innerThrow))) & 3);
 }
 
-// The throw int(draw * 3) makes of a draw of the generator, in integers:
-// with u the 53 bits that next() scales, the double product rounds 3u to 53
-// bits, which moves it across a multiple of 2^53 only at the one tie
-// 3u = 2^54 - 1 (up, to 2).
-int throwOf3(Random& random) {
-  const std::uint64_t u = random.nextBits() >> 11;
-  return static_cast<int>((3 * u + 1) >> 53);
-}
+// The throw int(draw * 3) makes of the generator's next draw.
+int throwOf3(Random& random) { return Random::throwOf3(random.nextBits()); }
 
 // Draws straight from the generator when the toolkit has one, else through
 // the toolkit, whose draws a test may script. Each can be copied into the
@@ -173,10 +167,12 @@ void play(GameState& g, Draw& draw) {
     playRandomTransfer(g, draw);
     return;
   }
-  // The pairing shift (2c - 1) places back round the ring, taken modulo n
-  // before doubling: 2c does not fit 64 bits at the counter's limit.
-  const std::int64_t shift = n - (2 * (g.round % n) - 1) % n;
-  playRingPairs(g, static_cast<int>((shift % n + n) % n), draw);
+  // The pairing shift (2c - 1) places back round the ring, that is 1 - 2c
+  // modulo n, with c taken modulo n first: 2c does not fit 64 bits at the
+  // counter's limit. One division of 64 bits a round, not three.
+  const auto c = static_cast<int>(g.round % n);
+  const int step = (1 - 2 * c) % n;
+  playRingPairs(g, step < 0 ? step + n : step, draw);
 }
 
 }  // namespace
