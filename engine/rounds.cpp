@@ -105,8 +105,6 @@ void playPairs(GameState& g, int from, int to, int offset, Draw& source) {
 
 // Every pair of the round: outer player i meets inner player i + step, round
 // the ring; the counts per level are left to countlevels.
-// Every pair of the round: outer player i meets inner player i + step, round
-// the ring; the counts per level are left to countlevels.
 template <class Draw>
 void playRingPairs(GameState& g, int step, Draw& draw) {
   const int n = g.nplayers;
