@@ -17,7 +17,9 @@ struct GameState {
   // interrupted has finished.
   Flag playing = kFalse;
   // Players per level (dollars / units), indexes 0 to ndollars: every player
-  // while `separate` is off, the inner ring only while it is on.
+  // while `separate` is off, the inner ring only while it is on. Counted from
+  // the holdings by countlevels (engine/transfer.h), which whatever reads
+  // them calls first: the rounds move the holdings only.
   std::vector<std::int16_t> levels;
   // Outer-ring players per level; all 0 while `separate` is off.
   std::vector<std::int16_t> outerlevels;
@@ -33,11 +35,15 @@ struct GameState {
   std::int64_t nsamples = 0;
   Flag ready = kFalse;
   // Up to date only after flushsums (engine/transfer.h): a sample does not
-  // add every level; a player's samples are added when it moves.
+  // add every level; a player's samples are booked when it plays.
   std::array<std::int64_t, 101> sumlevels{};
-  // The sample count at which each level came into the sampled range.
-  std::array<std::int64_t, 101> levelsince{};
-  // By player: the sample count up to which its samples are in sumlevels.
+  // The samples booked since the last flush, by level, in two banks (the
+  // outer and the inner player of a pair), so that the two books of a pair
+  // never wait for each other. Levels above 100 share the last slot, which is
+  // never read; a level above the sampled range holds nothing of meaning
+  // until it enters the range, when it is set to what it owes.
+  std::array<std::array<std::int64_t, 102>, 2> booked{};
+  // By player: the sample count up to which its samples are booked.
   std::vector<std::int64_t> sampledto;
   std::int16_t maxlevel = 0;
   Flag randomexchange = kFalse;

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "engine/transfer.h"
+
 namespace ovali {
 
 namespace {
@@ -21,18 +23,6 @@ void deal(GameState& g, int amount) {
   }
 }
 
-void countPlayers(GameState& g) {
-  const std::size_t size = g.ndollars >= 0 ? static_cast<std::size_t>(g.ndollars) + 1 : 0;
-  g.levels.assign(size, 0);
-  g.outerlevels.assign(size, 0);
-  for (std::size_t i = 0; i < g.holdings.size(); ++i) {
-    const int level = g.holdings[i];
-    if (level < 0 || static_cast<std::size_t>(level) >= size) continue;
-    auto& counts = (g.separate != kFalse && i % 2 == 0) ? g.outerlevels : g.levels;
-    ++counts[static_cast<std::size_t>(level)];
-  }
-}
-
 }  // namespace
 
 void dealgame(GameState& g) {
@@ -46,12 +36,12 @@ void dealgame(GameState& g) {
     todeal = 0;
   }
   deal(g, todeal);
-  countPlayers(g);
+  countlevels(g);
 
   g.maxlevel = 1;
   g.nsamples = 0;
   g.sumlevels.fill(0);
-  g.levelsince.fill(0);
+  g.booked = {};
   g.sampledto.assign(g.holdings.size(), 0);
   g.round = 0;
 }

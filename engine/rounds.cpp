@@ -13,120 +13,106 @@ namespace ovali {
 
 namespace {
 
-enum class Loser : std::uint8_t { None, Outer, Inner };
+// How a pair's throws end, by outer throw * 3 + inner throw (0, 1 or 2:
+// rock, paper or scissors), two bits each: 0 a tie, 1 the outer player wins,
+// 2 it loses. A throw beats the throw one higher (mod 3).
+constexpr std::uint32_t kOutcomes = [] {
+  std::uint32_t bits = 0;
+  for (std::uint32_t outer = 0; outer < 3; ++outer) {
+    for (std::uint32_t inner = 0; inner < 3; ++inner) {
+      bits |= ((inner + 3 - outer) % 3) << (2 * (outer * 3 + inner));
+    }
+  }
+  return bits;
+}();
 
-// By outer throw * 3 + inner throw.
-constexpr std::array<Loser, 9> kLoser{
-    Loser::None,  Loser::Inner, Loser::Outer,  // outer 0
-    Loser::Outer, Loser::None,  Loser::Inner,  // outer 1
-    Loser::Inner, Loser::Outer, Loser::None,   // outer 2
-};
+int outcome(int outerThrow, int innerThrow) {
+  return static_cast<int>((kOutcomes >> (2 * (outerThrow * 3 + innerThrow))) & 3);
+}
+
+// The throw int(draw * 3) makes of the generator's next draw.
+int throwOf3(Random& random) { return Random::throwOf3(random.nextBits()); }
 
 // Draws straight from the generator when the toolkit has one, else through
-// the toolkit, whose draws a test may script.
+// the toolkit, whose draws a test may script. Each can be copied into the
+// loop over the pairs and back, so that the generator's state stays in
+// registers there.
 struct FromGenerator {
-  Random& random;
+  Random random;
   double operator()() { return random.next(); }
+  int pairOutcome() {
+    const int outer = throwOf3(random);
+    return outcome(outer, throwOf3(random));
+  }
 };
 struct FromToolkit {
-  Toolkit& tk;
-  double operator()() { return tk.rnd(); }
+  Toolkit* tk;
+  double operator()() { return tk->rnd(); }
+  int pairOutcome() {
+    const int outer = throwOf3();
+    return outcome(outer, throwOf3());
+  }
+  // A scripted draw outside [0, 1) still makes a throw.
+  int throwOf3() { return std::clamp(static_cast<int>(tk->rnd() * 3), 0, 2); }
 };
 
-// The books of the ring pairs held in locals for the length of a round, so
-// that they stay in registers: the same steps as books::move.
-class RoundBooks {
- public:
-  explicit RoundBooks(GameState& g)
-      : g_(g),
-        levels_(g.levels.data()),
-        outer_(g.outerlevels.data()),
-        holdings_(g.holdings.data()),
-        sampledto_(g.sampledto.data()),
-        sums_(g.sumlevels.data()),
-        since_(g.levelsince.data()),
-        nsamples_(g.nsamples),
-        maxlevel_(g.maxlevel),
-        last_(static_cast<int>(g.levels.size()) - 1),
-        top_(books::sampledTop(g)) {}
-  ~RoundBooks() {
-    g_.nsamples = nsamples_;
-    g_.maxlevel = static_cast<std::int16_t>(maxlevel_);
-  }
-  RoundBooks(const RoundBooks&) = delete;
-  RoundBooks& operator=(const RoundBooks&) = delete;
-
-  std::int16_t* levels() { return levels_; }
-  std::int16_t* outer() { return outer_; }
-  int holding(int player) const { return holdings_[player]; }
-
-  // Books a player's samples and moves it by `delta`, 0 included: a player
-  // who stays has its samples booked early, which changes no sum. Without
-  // branches, as whether money moves is random.
-  void move(std::int16_t* counts, int player, int level, int delta) {
-    const int to = level + delta;
-    const int at = level < 100 ? level : 100;
-    const std::int64_t from = std::max(sampledto_[player], since_[at]);
-    sums_[at] += level <= top_ ? nsamples_ - from : 0;
-    sampledto_[player] = nsamples_;
-    --counts[level];
-    ++counts[to];
-    holdings_[player] = static_cast<std::int16_t>(to);
-    // Only a player who moved raises the highest level: one dealt above it
-    // who stays does not.
-    if (to > maxlevel_ && delta != 0) raise(to);
-  }
-  void sample(bool taken) { nsamples_ += taken ? 1 : 0; }
-
- private:
-  void raise(int to) {
-    for (int k = maxlevel_ + 1; k <= to && k <= 100 && k <= last_; ++k) since_[k] = nsamples_;
-    maxlevel_ = to;
-    top_ = std::min({maxlevel_, 100, last_});
-  }
-
-  GameState& g_;
-  std::int16_t* levels_;
-  std::int16_t* outer_;
-  std::int16_t* holdings_;
-  std::int64_t* sampledto_;
-  std::int64_t* sums_;
-  std::int64_t* since_;
-  std::int64_t nsamples_;
-  int maxlevel_;
-  int last_;
-  int top_;
-};
-
-// Every pair of the round: outer player i meets inner player i + step.
+// The pairs k from `from` to `to`: outer player 2k meets inner player
+// 2k + offset. Every pair throws, whatever its money, so that the draws of
+// the later pairs do not depend on who is broke. Each player's samples are
+// booked when it plays, whether or not money moves, as a branch on the
+// random outcome would mostly be mispredicted.
 template <class Draw>
-void playRingPairs(GameState& g, int step, Draw draw) {
-  const int n = g.nplayers;
-  RoundBooks books(g);
-  // In ring mode the outer player is always even: its counts are the outer
-  // ring's while the surroundings are counted apart.
-  std::int16_t* outerCounts = g.separate != kFalse ? books.outer() : books.levels();
-  std::int16_t* innerCounts = books.levels();
-  for (int i = 0; i <= n - 2; i += 2) {
-    int j = i + step;
-    if (j >= n) j -= n;
-    const int li = books.holding(i);
-    const int lj = books.holding(j);
-    // 0, 1 or 2: rock, paper or scissors. Every pair throws, whatever its
-    // money, so that the draws of the later pairs do not depend on who is broke.
-    const auto t1 = static_cast<int>(draw() * 3);
-    const auto t2 = static_cast<int>(draw() * 3);
+void playPairs(GameState& g, int from, int to, int offset, Draw& source) {
+  Draw draw = source;
+  std::int16_t* const holdings = g.holdings.data();
+  std::int64_t* const sampledto = g.sampledto.data();
+  std::array<std::int64_t, 102>& outerBooks = g.booked[0];
+  std::array<std::int64_t, 102>& innerBooks = g.booked[1];
+  std::int64_t nsamples = g.nsamples;
+  int maxlevel = g.maxlevel;
+  for (int k = from; k < to; ++k) {
+    const int i = 2 * k;
+    const int j = i + offset;
+    const int li = holdings[i];
+    const int lj = holdings[j];
+    // A loser pays only from money it has.
+    const int ends = draw.pairOutcome();
+    const int d = (ends & 1 & static_cast<int>(lj > 0)) - ((ends >> 1) & static_cast<int>(li > 0));
 
-    // A throw beats the throw one higher (mod 3); a loser pays only from
-    // money it has. Looked up rather than branched on: the throws are random,
-    // so branches on them would mostly be mispredicted.
-    const Loser loser = kLoser[static_cast<std::size_t>(t1 * 3 + t2)];
-    const int d = static_cast<int>((loser == Loser::Inner) & (lj > 0)) -
-                  static_cast<int>((loser == Loser::Outer) & (li > 0));
-    books.move(outerCounts, i, li, d);
-    books.move(innerCounts, j, lj, -d);
-    books.sample(d != 0);
+    outerBooks[books::slot(li)] += nsamples - sampledto[i];
+    sampledto[i] = nsamples;
+    innerBooks[books::slot(lj)] += nsamples - sampledto[j];
+    sampledto[j] = nsamples;
+    holdings[i] = static_cast<std::int16_t>(li + d);
+    holdings[j] = static_cast<std::int16_t>(lj - d);
+    // Only a player who moved raises the highest level: one dealt above it
+    // who stays does not. Looked at closely only where a player stood at
+    // the highest level or above, which soon is almost never.
+    const int moved = d & 1;
+    if (std::max(li, lj) >= maxlevel) [[unlikely]] {
+      const int high = moved != 0 ? std::max(li + d, lj - d) : 0;
+      if (high > maxlevel) {
+        g.nsamples = nsamples;
+        books::raise(g, high);
+        maxlevel = g.maxlevel;
+      }
+    }
+    nsamples += moved;
   }
+  g.nsamples = nsamples;
+  source = draw;
+}
+
+// Every pair of the round: outer player i meets inner player i + step, round
+// the ring; the counts per level are left to countlevels.
+template <class Draw>
+void playRingPairs(GameState& g, int step, Draw& draw) {
+  const int n = g.nplayers;
+  const int pairs = n / 2;
+  // The first pair whose inner player is found by going past the end.
+  const int wraps = std::clamp((n - step + 1) / 2, 0, pairs);
+  playPairs(g, 0, wraps, step, draw);
+  playPairs(g, wraps, pairs, step - n, draw);
 }
 
 struct Drawn {
@@ -156,7 +142,7 @@ std::optional<Drawn> drawPlayer(const GameState& g, Draw& draw, Fits fits) {
 }
 
 template <class Draw>
-void playRandomTransfer(GameState& g, Draw draw) {
+void playRandomTransfer(GameState& g, Draw& draw) {
   // The whole of the money in units; a real quotient, as the rule compares
   // a whole level with it.
   const double all = static_cast<double>(g.ndollars) / g.units;
@@ -170,7 +156,7 @@ void playRandomTransfer(GameState& g, Draw draw) {
 }
 
 template <class Draw>
-void play(GameState& g, Draw draw) {
+void play(GameState& g, Draw& draw) {
   const int n = g.nplayers;
   // Without players there is no pairing to form and nobody to draw; without
   // a unit there is no money to move.
@@ -179,10 +165,12 @@ void play(GameState& g, Draw draw) {
     playRandomTransfer(g, draw);
     return;
   }
-  // The pairing shift (2c - 1) places back round the ring, taken modulo n
-  // before doubling: 2c does not fit 64 bits at the counter's limit.
-  const std::int64_t shift = n - (2 * (g.round % n) - 1) % n;
-  playRingPairs(g, static_cast<int>((shift % n + n) % n), draw);
+  // The pairing shift (2c - 1) places back round the ring, that is 1 - 2c
+  // modulo n, with c taken modulo n first: 2c does not fit 64 bits at the
+  // counter's limit. One division of 64 bits a round, not three.
+  const auto c = static_cast<int>(g.round % n);
+  const int step = (1 - 2 * c) % n;
+  playRingPairs(g, step < 0 ? step + n : step, draw);
 }
 
 }  // namespace
@@ -194,12 +182,12 @@ void countround(GameState& g) {
 
 void playexchanges(GameState& g, Toolkit& tk) {
   if (Random* random = tk.generator()) {
-    // A copy for the round, so that its state stays in registers.
-    Random local = *random;
-    play(g, FromGenerator{local});
-    *random = local;
+    FromGenerator draw{*random};
+    play(g, draw);
+    *random = draw.random;
   } else {
-    play(g, FromToolkit{tk});
+    FromToolkit draw{&tk};
+    play(g, draw);
   }
 }
 

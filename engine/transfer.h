@@ -17,8 +17,11 @@ void addmoney(GameState& g, std::int16_t player, std::int16_t& level, std::int16
 // Brings sumlevels up to the last sample; whatever reads the sums calls it first.
 void flushsums(GameState& g);
 
-// The books of one transfer, without the checks of addmoney: for the rounds,
-// whose levels are always in range. Inline, as they run for every transfer.
+// Counts the players per level from their holdings, into levels and
+// outerlevels; whatever reads the counts calls it first.
+void countlevels(GameState& g);
+
+// The books of one transfer, without the checks of addmoney.
 namespace books {
 
 // The highest level whose count the samples add.
@@ -28,38 +31,26 @@ inline int sampledTop(const GameState& g) {
   return top < last ? top : last;
 }
 
-// Adds the samples a player has spent at `level` since it was last booked,
-// counting only those taken while the level was in the sampled range.
-inline void book(GameState& g, std::size_t player, int level, int top) {
+// The slot of `booked` that a level's samples go to: levels above 100 share
+// the last one. A negative level, which no rule makes, goes there too.
+inline std::size_t slot(int level) {
+  constexpr unsigned kAbove = 101;
+  const auto at = static_cast<unsigned>(level);
+  return at < kAbove ? at : kAbove;
+}
+
+// Books the samples a player has spent at `level` since it was last booked.
+// Outside the sampled range they go where they are cleared before being read.
+inline void book(GameState& g, std::size_t player, int level, std::size_t bank) {
   std::int64_t& since = g.sampledto[player];
-  if (level <= top) {
-    const auto at = static_cast<std::size_t>(level);
-    const std::int64_t from = since > g.levelsince[at] ? since : g.levelsince[at];
-    g.sumlevels[at] += g.nsamples - from;
-  }
+  g.booked[bank][slot(level)] += g.nsamples - since;
   since = g.nsamples;
 }
 
-// Levels that come into the sampled range count from the next sample on.
-inline void raise(GameState& g, int level) {
-  if (level <= g.maxlevel) return;
-  const int last = static_cast<int>(g.levels.size()) - 1;
-  for (int k = g.maxlevel + 1; k <= level && k <= 100 && k <= last; ++k) {
-    g.levelsince[static_cast<std::size_t>(k)] = g.nsamples;
-  }
-  g.maxlevel = static_cast<std::int16_t>(level);
-}
-
-// Moves one player `delta` units from `level`, in its count array.
-inline void move(GameState& g, std::vector<std::int16_t>& counts, int player, int level,
-                 int delta) {
-  const int to = level + delta;
-  book(g, static_cast<std::size_t>(player), level, sampledTop(g));
-  --counts[static_cast<std::size_t>(level)];
-  ++counts[static_cast<std::size_t>(to)];
-  g.holdings[static_cast<std::size_t>(player)] = static_cast<std::int16_t>(to);
-  raise(g, to);
-}
+// Makes `level` the highest level a player has moved to, if it is above the
+// last; the levels it brings into the sampled range count from the next
+// sample on.
+void raise(GameState& g, int level);
 
 }  // namespace books
 

@@ -35,6 +35,7 @@ void QtToolkit::showBox(std::string_view text, const Chart* chart) {
 }
 
 void QtToolkit::doevents() {
+  if (callsSinceWait_++ % kCallsPerLook != 0) return;
   if (lastPass_.isValid() && lastPass_.nsecsElapsed() < kPassIntervalNs) return;
   lastPass_.start();
   if (window_ && window_->syncIfDue()) {
@@ -46,6 +47,7 @@ void QtToolkit::doevents() {
 }
 
 void QtToolkit::waitevents(double seconds) {
+  callsSinceWait_ = 0;
   lastPass_.start();
   // A pause follows what the round just changed: if a frame is not due yet,
   // the frame timer wakes the wait below when it is.

@@ -122,17 +122,18 @@ TEST(RingPlacement, MissingLabelsAndNoPlayersMoveNothingOutOfBounds) {
   EXPECT_FALSE(c.f.P.exists(4));
 }
 
-// The ladder, with counts and two tracked players set directly.
+// The ladder, with two tracked players and any others set directly.
 struct Ladder : Board {
   Ladder() : Board(2) {
     f.game.units = 1;
     f.game.ndollars = 10;
-    f.game.levels.assign(11, 0);
-    f.game.outerlevels.assign(11, 0);
   }
+  // The money in units of the players after the two tracked ones.
+  std::vector<std::int16_t> others;
   // The two tracked players' money, in units.
   void track(std::int16_t blue, std::int16_t red) {
     f.game.holdings = {blue, red};
+    f.game.holdings.insert(f.game.holdings.end(), others.begin(), others.end());
     checklevels(f);
   }
 };
@@ -186,8 +187,12 @@ TEST(LevelDisplay, APlayerAboveTheLadderHidesItsMarkerWhereItWas) {
 
 TEST(LevelDisplay, CountsFillBothColumnsAndRowsAboveTheTotalReadZero) {
   Ladder l;
-  l.f.game.levels = {3, 0, 5, 1, 0, 0, 0, 0, 2, 0, 0};
-  l.f.game.outerlevels = {4, 6, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+  l.f.game.separate = kTrue;
+  // Outer (even) and inner (odd) players in turn, after the two at level 0.
+  const std::int16_t outer[] = {0, 0, 0, 1, 1, 1, 1, 1, 1, 7};
+  const std::int16_t inner[] = {0, 0, 2, 2, 2, 2, 2, 3, 8, 8};
+  for (std::size_t i = 0; i < std::size(outer); ++i)
+    l.others.insert(l.others.end(), {outer[i], inner[i]});
   l.track(0, 0);
   const char* t[] = {"3", "0", "5", "1", "0", "0", "0", "0"};
   const char* ts[] = {"4", "6", "0", "0", "0", "0", "0", "1"};
@@ -199,8 +204,8 @@ TEST(LevelDisplay, CountsFillBothColumnsAndRowsAboveTheTotalReadZero) {
 
   // A later game with only $3: rows 4 to 7 must not keep the earlier counts.
   l.f.game.ndollars = 3;
-  l.f.game.levels = {1, 0, 0, 1};
-  l.f.game.outerlevels = {0, 0, 0, 0};
+  l.f.game.separate = kFalse;
+  l.others.clear();
   l.track(3, 0);
   const char* after[] = {"1", "0", "0", "1", "0", "0", "0", "0"};
   for (std::int16_t i = 0; i < 8; ++i) {

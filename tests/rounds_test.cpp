@@ -11,6 +11,7 @@
 #include "commands/runcontrols.h"
 #include "engine/transfer.h"
 #include "game_fixture.h"
+#include "toolkit/random.h"
 
 namespace ovali {
 namespace {
@@ -124,6 +125,7 @@ const OutcomeCase kOutcomes[] = {
      {"1", "1", "0", "0"},
      0},
     {"units move as whole trades", "2", "6", "3", {}, 1, {kRock, kPaper}, {"6", "0"}, 1},
+    {"a scripted draw of 1 throws code 2", "2", "2", "1", {}, 1, {1.0, kRock}, {"2", "0"}, 1},
 };
 
 void PrintTo(const OutcomeCase& c, std::ostream* os) { *os << c.name; }
@@ -143,6 +145,29 @@ TEST_P(Outcome, MoneyAndSamples) {
 
 INSTANTIATE_TEST_SUITE_P(Rounds, Outcome, ::testing::ValuesIn(kOutcomes),
                          [](const auto& info) { return testName(info.param.name); });
+
+// The rounds throw from the generator's bits in integers; the throws must be
+// the ones the scaled draw makes, also where the product rounds.
+TEST(Rounds, ThrowsInIntegersMatchTheScaledDraw) {
+  constexpr std::uint64_t kTwo53 = std::uint64_t{1} << 53;
+  const struct {
+    const char* name;
+    std::uint64_t top;  // the 53 bits the draw scales
+  } rows[] = {
+      {"zero", 0},
+      {"just below a third", kTwo53 / 3},
+      {"a third", kTwo53 / 3 + 1},
+      {"just below the tie", (2 * kTwo53 - 1) / 3 - 1},
+      {"the tie 3u = 2^54 - 1, rounded up to 2", (2 * kTwo53 - 1) / 3},
+      {"the largest", kTwo53 - 1},
+  };
+  for (const auto& row : rows) {
+    for (const std::uint64_t low : {std::uint64_t{0}, std::uint64_t{0x7FF}}) {
+      const std::uint64_t bits = (row.top << 11) | low;
+      EXPECT_EQ(Random::throwOf3(bits), static_cast<int>(Random::unit(bits) * 3)) << row.name;
+    }
+  }
+}
 
 TEST(Rounds, AnExchangeIsSampledWithBothSidesBooked) {
   const struct {

@@ -22,7 +22,18 @@ class Random {
   }
 
   // Uniform in [0, 1), 53 random bits.
-  double next() {
+  double next() { return unit(nextBits()); }
+
+  // The draw next() makes of 64 bits of the generator: their top 53 bits.
+  static double unit(std::uint64_t bits) { return static_cast<double>(bits >> 11) * 0x1.0p-53; }
+
+  // int(unit(bits) * 3), a throw of 0, 1 or 2, in integers: with u the 53
+  // bits, the double product rounds 3u to 53 bits, which moves it across a
+  // multiple of 2^53 only at the one tie 3u = 2^54 - 1 (up, to 2).
+  static int throwOf3(std::uint64_t bits) { return static_cast<int>((3 * (bits >> 11) + 1) >> 53); }
+
+  // The generator's next 64-bit output, whose top 53 bits next() scales.
+  std::uint64_t nextBits() {
     const std::uint64_t result = s_[0] + s_[3];
     const std::uint64_t t = s_[1] << 17;
     s_[2] ^= s_[0];
@@ -31,7 +42,7 @@ class Random {
     s_[0] ^= s_[3];
     s_[2] ^= t;
     s_[3] = (s_[3] << 45) | (s_[3] >> 19);
-    return static_cast<double>(result >> 11) * 0x1.0p-53;
+    return result;
   }
 
  private:

@@ -1,5 +1,7 @@
 #include "view/history.h"
 
+#include "engine/transfer.h"
+
 namespace ovali {
 
 HistoryPoint measureGame(const GameState& game, std::int64_t round) {
@@ -12,6 +14,7 @@ HistoryPoint measureGame(const GameState& game, std::int64_t round) {
 
 void startHistory(Form1& f) {
   f.history.restart(f.game.separate != kFalse);
+  countlevels(f.game);
   f.history.offer(measureGame(f.game, 0));
 }
 
@@ -20,6 +23,7 @@ void recordRound(Form1& f, std::int64_t round) {
     if (!f.historyFrameShown) return;
     f.historyFrameShown = false;
   }
+  countlevels(f.game);
   f.history.offer(measureGame(f.game, round));
 }
 

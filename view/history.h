@@ -8,7 +8,8 @@
 namespace ovali {
 
 // The spread of the game as it stands, from the players per level of each
-// ring. The one place the history reads the game.
+// ring, as countlevels (engine/transfer.h) last counted them. The one place
+// the history reads the game.
 HistoryPoint measureGame(const GameState& game, std::int64_t round);
 
 // A new history for a new game, starting with the deal as round 0.

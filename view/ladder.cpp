@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "engine/transfer.h"
 #include "toolkit/text.h"
 
 namespace ovali {
@@ -52,6 +53,7 @@ void notemarkers(Form1& f) {
 }
 
 void checklevels(Form1& f) {
+  countlevels(f.game);
   const GameState& g = f.game;
   for (std::int16_t i = 0; i < kRows; ++i) {
     if (Label* t = f.T.find(i)) t->caption = count(g.levels, i);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/transfer.h"
 #include "view/ladder.h"
 #include "view/rings.h"
 
@@ -39,7 +40,13 @@ void present(Form1& f) {
   showmoney(f);
   const int n = g.nplayers;
   if (n > 0) placeplayers(f, static_cast<std::int16_t>(g.round % n), kFalse);
-  if (!f.ladderBehind) checklevels(f);
+  // The counts are brought up to the holdings also while the ladder waits
+  // for its phase, for whatever else reads them.
+  if (f.ladderBehind) {
+    countlevels(f.game);
+  } else {
+    checklevels(f);
+  }
 }
 
 }  // namespace ovali
