@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "engine/gamestate.h"
@@ -9,6 +10,9 @@
 #include "toolkit/toolkit.h"
 
 namespace ovali {
+
+// The character code of Enter, as the fields' KeyPress handlers get it.
+inline constexpr std::int16_t kEnterKey = 13;
 
 // The controls that can hold the keyboard focus.
 enum class Focus { None, txtNB, txtDollars, txtNTrade, Start, Reset, Step, Analyze, chkFast };
