@@ -143,6 +143,9 @@ TEST(Presenter, NamesEveryControlInTabOrderFirst) {
                                        window.surface.ids.begin() + 19);
   EXPECT_EQ(first, (std::vector<std::string>{"txtNB", "Command1_3", "txtDollars", "Command1_2",
                                              "Command1_0", "Command1_4", "chkFast", "txtNTrade"}));
+  for (Focus focus : Form1::tabOrder) {
+    EXPECT_EQ(window.presenter.focusOf(window.presenter.handleOf(focus)), focus);
+  }
   for (const char* id : {"mnuFile", "mnuexit", "mnuO_0", "mnuO_4", "Label2", "C", "board", "P_9",
                          "lbl2_0", "T_0", "TS_0", "Label3_3", "Acircle_3", "Line1_0"}) {
     EXPECT_NE(std::find(window.surface.ids.begin(), window.surface.ids.end(), id),
@@ -241,11 +244,14 @@ TEST(Presenter, RoutesEachActToItsHandler) {
   }
 }
 
-TEST(Presenter, TypedTextIsNotSentBack) {
+TEST(Presenter, WhatTheUserDidIsNotSentBack) {
   Shown window;
   window.presenter.edited(Field::txtNB, "12", {2, 0});
   EXPECT_EQ(window.f.txtNB.text, "12");
   EXPECT_EQ(window.syncCalls(), std::vector<std::string>{});
+  window.presenter.check(false);
+  window.syncCalls();
+  EXPECT_FALSE(window.surface.has("checked 0 chkFast"));
 }
 
 // Where the focus goes, as the window's rules say: Enter moves on from
