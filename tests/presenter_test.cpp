@@ -36,8 +36,11 @@ struct Recording : Surface {
   void look(int h, Area, const Font& font, const Color& color, Alignment) override {
     note(h, "look " + std::to_string(font.points) + " " + hexColor(color));
   }
-  void place(int h, Area, const Rect& r) override {
-    note(h, "place " + std::to_string(static_cast<int>(r.top)) + " " +
+  void place(int h, Area area, const Rect& r) override {
+    static const char* const kAreas[] = {"Board", "Inputs",   "Ladder",
+                                         "Links", "Controls", "Counter"};
+    note(h, std::string("place ") + kAreas[static_cast<int>(area)] + " " +
+                std::to_string(static_cast<int>(r.top)) + " " +
                 std::to_string(static_cast<int>(r.height)));
   }
   void fit(int h, Area, const Label&) override { note(h, "fit"); }
@@ -79,8 +82,9 @@ struct Shown : Game {
     surface.owns = owns;
     presenter.create();
     presenter.sync();
-    surface.calls.clear();
+    first = std::exchange(surface.calls, {});
   }
+  std::vector<std::string> first;  // what the window opened with
   std::vector<std::string> syncCalls() {
     surface.calls.clear();
     presenter.sync();
@@ -110,10 +114,11 @@ const SendCase kSendCases[] = {
     {"field selection", [](Form1& f) { f.txtDollars.selstart = 1; }, "select 1 0 txtDollars"},
     {"field text", [](Form1& f) { f.txtNTrade.text = "3"; }, "text 3 txtNTrade"},
     {"field locked", [](Form1& f) { f.txtNB.enabled = false; }, "enabled 0 txtNB"},
-    {"label height", [](Form1& f) { f.Label2.height = 999; }, "place 2460 999 Label2"},
+    {"label height", [](Form1& f) { f.Label2.height = 999; }, "place Inputs 2460 999 Label2"},
     {"label colour", [](Form1& f) { f.label1.forecolor = kRed; }, "look 24.000000 #ff0000 label1"},
     {"link hidden", [](Form1& f) { f.Label3(2).visible = false; }, "visible 0 Label3_2"},
     {"player's money", [](Form1& f) { f.game.holdings[3] = 7; }, "text 7 P_3"},
+    {"player's money fitted", [](Form1& f) { f.game.holdings[3] = 7; }, "fit P_3"},
     {"round read out", [](Form1& f) { f.game.round = 5; }, "describe 5 C"},
     {"count renamed", [](Form1& f) { f.TS(0).visible = true; },
      "name Inner-ring players with $0 T_0"},
@@ -143,6 +148,11 @@ TEST(Presenter, NamesEveryControlInTabOrderFirst) {
                                        window.surface.ids.begin() + 19);
   EXPECT_EQ(first, (std::vector<std::string>{"txtNB", "Command1_3", "txtDollars", "Command1_2",
                                              "Command1_0", "Command1_4", "chkFast", "txtNTrade"}));
+  for (const char* call : {"name Players: txtNB", "name Round C", "name Players board",
+                           "name Player 3, inner ring P_3", "describe Help link Label3_1",
+                           "name Players with $2 T_2", "name Outer-ring players with $2 TS_2"}) {
+    EXPECT_EQ(std::count(window.first.begin(), window.first.end(), call), 1) << call;
+  }
   for (Focus focus : Form1::tabOrder) {
     EXPECT_EQ(window.presenter.focusOf(window.presenter.handleOf(focus)), focus);
   }
@@ -158,9 +168,18 @@ TEST(Presenter, ScaledAnewSendsEveryPlaceAndLookOnce) {
   Shown window;
   window.surface.scaledAnew = true;
   const std::vector<std::string> sent = window.syncCalls();
-  EXPECT_EQ(std::count(sent.begin(), sent.end(), "place 2460 555 Label2"), 1)
-      << ::testing::PrintToString(sent);
-  EXPECT_EQ(std::count(sent.begin(), sent.end(), "fit Label2"), 1);
+  for (const char* call : {"place Inputs 2460 555 Label2", "place Counter 6480 300 C"}) {
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), call), 1) << call;
+  }
+  // The markers of players 0 and 1 stand on the board, the others on the ladder.
+  const auto placedIn = [&sent](const std::string& area, const std::string& id) {
+    return std::count_if(sent.begin(), sent.end(), [&](const std::string& s) {
+      return s.rfind("place " + area + " ", 0) == 0 && s.size() > id.size() &&
+             s.compare(s.size() - id.size() - 1, std::string::npos, " " + id) == 0;
+    });
+  };
+  EXPECT_EQ(placedIn("Board", "Acircle_1"), 1);
+  EXPECT_EQ(placedIn("Ladder", "Acircle_2"), 1);
   EXPECT_EQ(std::count(sent.begin(), sent.end(), "fill #0000ff Acircle_0"), 1);
   EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
                           [](const std::string& s) { return s.rfind("text", 0) == 0; }),
@@ -324,11 +343,22 @@ TEST(Presenter, AskedSurfaceShowsTheSelectionOfTheFocusedFieldOnly) {
   // A field that lost the focus is shown from its start, and the model
   // reads back what the surface shows.
   window.surface.selections[window.presenter.handleOf(Field::txtNB)] = {1, 1};
+  window.f.txtNB.selstart = window.f.txtNB.sellength = 1;
   sent = window.syncCalls();
   EXPECT_EQ(std::count(sent.begin(), sent.end(), "select 0 0 txtNB"), 1);
   EXPECT_EQ(window.f.txtNB.sellength, 0);
   window.presenter.selected(Field::txtDollars, {1, 0});
   EXPECT_EQ(window.f.txtDollars.selstart, 1);
+  // What the game selects is cut to the text, counted as a text box counts it.
+  window.f.txtDollars.text =
+      "\xF0\x9F\x98\x80"
+      "1";
+  window.f.txtDollars.selstart = 0;
+  window.f.txtDollars.sellength = 99;
+  sent = window.syncCalls();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "select 0 3 txtDollars"), 1)
+      << ::testing::PrintToString(sent);
+  EXPECT_EQ(window.f.txtDollars.sellength, 3);
 }
 
 // On a surface that does not own the selection, a selection the game has
