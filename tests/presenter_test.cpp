@@ -108,6 +108,7 @@ const SendCase kSendCases[] = {
     {"circle fill", [](Form1& f) { f.Acircle(0).fillcolor = kRed; }, "fill #ff0000 Acircle_0"},
     {"circle hidden", [](Form1& f) { f.Acircle(1).visible = false; }, "visible 0 Acircle_1"},
     {"rung end", [](Form1& f) { f.Line1(0).x2 = 5000; }, "ends 5000 Line1_0"},
+    {"rung hidden", [](Form1& f) { f.Line1(1).visible = false; }, "visible 0 Line1_1"},
     {"unseen line end", [](Form1& f) { f.Line2.x2 = 4321; }, "ends 4321 Line2"},
     {"menu check mark", [](Form1& f) { f.mnuO(4).checked = true; }, "menu checked mnuO_4"},
     {"menu bar item", [](Form1& f) { f.mnuHistory.checked = true; }, "menu checked mnuHistory"},
@@ -168,7 +169,9 @@ TEST(Presenter, ScaledAnewSendsEveryPlaceAndLookOnce) {
   Shown window;
   window.surface.scaledAnew = true;
   const std::vector<std::string> sent = window.syncCalls();
-  for (const char* call : {"place Inputs 2460 555 Label2", "place Counter 6480 300 C"}) {
+  for (const char* call : {"place Inputs 2460 555 Label2", "place Counter 6480 300 C",
+                           "look 24.000000 #000000 txtNB", "place Inputs 3300 555 txtDollars",
+                           "place Controls 6480 315 Command1_4", "look 8.250000 #000000 chkFast"}) {
     EXPECT_EQ(std::count(sent.begin(), sent.end(), call), 1) << call;
   }
   // The markers of players 0 and 1 stand on the board, the others on the ladder.
@@ -239,7 +242,7 @@ const RouteCase kRouteCases[] = {
      {"change 2"}},
     {"focus to dollars", [](Presenter& p) { p.focused(Focus::txtDollars); }, {"gotFocus 1"}},
     {"focus to a button", [](Presenter& p) { p.focused(Focus::Reset); }, {}},
-    {"Step", [](Presenter& p) { p.click(static_cast<std::int16_t>(Button::Step)); }, {"click 3"}},
+    {"Step", [](Presenter& p) { p.click(kStep); }, {"click 3"}},
     {"fast", [](Presenter& p) { p.check(false); }, {"fast 0"}},
     {"option", [](Presenter& p) { p.option(3); }, {"option 3"}},
     {"link", [](Presenter& p) { p.link(2); }, {"link 2"}},

@@ -49,13 +49,13 @@ constexpr FieldEntry kFields[kFieldCount] = {
 
 struct ButtonEntry {
   Focus focus;
-  Button button;
+  std::int16_t index;
 };
 
-constexpr ButtonEntry kButtons[] = {{Focus::Start, Button::Start},
-                                    {Focus::Reset, Button::Reset},
-                                    {Focus::Step, Button::Step},
-                                    {Focus::Analyze, Button::Analyze}};
+constexpr ButtonEntry kButtons[] = {{Focus::Start, kStartStop},
+                                    {Focus::Reset, kReset},
+                                    {Focus::Step, kStep},
+                                    {Focus::Analyze, kAnalyze}};
 
 int fieldOf(Focus focus) {
   for (int i = 0; i < kFieldCount; ++i) {
@@ -66,7 +66,7 @@ int fieldOf(Focus focus) {
 
 int buttonOf(Focus focus) {
   for (const ButtonEntry& b : kButtons) {
-    if (b.focus == focus) return static_cast<int>(b.button);
+    if (b.focus == focus) return b.index;
   }
   return -1;
 }

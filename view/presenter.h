@@ -10,13 +10,6 @@
 
 namespace ovali {
 
-// The three fields, in the order of their numbers.
-enum class Field { txtNB, txtDollars, txtNTrade };
-inline constexpr int kFieldCount = 3;
-
-// The indexes of the Command1 buttons.
-enum class Button : std::int16_t { Start = 0, Reset = 2, Step = 3, Analyze = 4 };
-
 // The game's handlers that the presenter routes the user's acts into;
 // commands/ gives them (gameHandlers).
 struct Handlers {
