@@ -7,9 +7,6 @@
 
 namespace ovali {
 
-// The character code of Enter, as the fields' KeyPress handlers get it.
-inline constexpr std::int16_t kEnterKey = 13;
-
 // Checks the three fields in order, reports each broken rule and writes the
 // corrected value back into the field.
 void checkinputs(Form1& f);

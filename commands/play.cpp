@@ -11,8 +11,6 @@ namespace ovali {
 
 namespace {
 
-constexpr std::int16_t kAnalyze = 4;
-
 void setEnabled(ControlArray<CommandButton>& buttons, std::int16_t index, bool enabled) {
   if (CommandButton* button = buttons.find(index)) button->enabled = enabled;
 }
@@ -98,11 +96,11 @@ void enablecontrols(Form1& f, Flag enable) {
   f.txtNB.enabled = on;
   f.txtDollars.enabled = on;
   f.txtNTrade.enabled = on;
-  setEnabled(f.Command1, 2, on);
-  setEnabled(f.Command1, 3, on);
+  setEnabled(f.Command1, kReset, on);
+  setEnabled(f.Command1, kStep, on);
   setEnabled(f.Command1, kAnalyze, on);
   f.mnuOpt.enabled = on;
-  if (CommandButton* start = f.Command1.find(0)) {
+  if (CommandButton* start = f.Command1.find(kStartStop)) {
     start->caption = on ? "Start" : "Stop";
     if (on) start->enabled = true;
   }

@@ -8,11 +8,6 @@ namespace ovali {
 
 namespace {
 
-constexpr std::int16_t kStartStop = 0;
-constexpr std::int16_t kReset = 2;
-constexpr std::int16_t kStep = 3;
-constexpr std::int16_t kAnalyze = 4;
-
 // While a round or a run is under way the button reads "Stop".
 void startOrStop(Form1& f) {
   CommandButton* button = f.Command1.find(kStartStop);

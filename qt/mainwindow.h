@@ -12,25 +12,25 @@
 #include "qt/captionlabel.h"
 #include "view/form1.h"
 #include "view/history.h"
+#include "view/presenter.h"
 
 class QAction;
-class QCheckBox;
 class QLineEdit;
 class QMenu;
-class QPushButton;
 
 namespace ovali {
 
 class QtToolkit;
 class HistoryWindow;
 
-// The game's window made of real widgets. It copies the model into the
-// widgets (only what changed; at most once per screen frame while a game
-// runs, at once after each of the user's actions) and turns widget events
-// into calls of the game's handlers; it decides nothing itself.
-// Widgets are named after their controls: "txtNB", "Command1_0", "P_3",
-// "mnuO_4", so that tests and tools can find them.
-class MainWindow : public QMainWindow {
+// The game's window made of real widgets: the presenter's surface. It
+// applies what the presenter sends (at most once per screen frame while a
+// game runs, at once after each of the user's actions) and passes widget
+// events up; it decides nothing itself. Widgets are named after their
+// controls: "txtNB", "Command1_0", "P_3", "mnuO_4", so that tests and tools
+// can find them. Its own focus and selection are the truth, which the
+// presenter asks for.
+class MainWindow : public QMainWindow, public Surface {
   Q_OBJECT
 
  public:
@@ -58,10 +58,14 @@ class MainWindow : public QMainWindow {
 
   Board* board() const { return board_; }
   HistoryWindow* historyWindow() const { return history_; }
-  QWidget* widgetFor(Focus focus) const;
   int syncCount() const { return syncs_; }
 
   static constexpr int kFrameMs = 16;
+
+  OVALI_SURFACE_OPERATIONS;
+  bool ownsFocus() const override { return true; }
+  int focused() const override;
+  Selection selection(int h) const override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -69,77 +73,38 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct LabelView {
-    CaptionLabel* widget = nullptr;
-    Label shown;
-    int generation = -1;
-    // The caption is read out as the description; the name says what it is.
-    bool described = false;
-    // A caption wider than its box is drawn narrower or smaller rather
-    // than into its neighbours.
-    bool fitted = false;
-  };
-  struct TextView {
-    QLineEdit* widget = nullptr;
-    TextBox* model = nullptr;
-    void (*change)(Form1&) = nullptr;
-    TextBox shown;
-    int generation = -1;
-  };
-  struct ButtonView {
-    QPushButton* widget = nullptr;
-    CommandButton shown;
-    int generation = -1;
+  // What the presenter made, by handle.
+  struct Made {
+    Kind kind;
+    QWidget* widget = nullptr;
+    QAction* action = nullptr;  // a menu's entry or item
+    QMenu* menu = nullptr;      // the menu an entry opens
+    int shape = -1;             // a circle's or a line's place in the board's list
   };
 
   // Runs a handler of the game and shows what it changed.
   void handle(const std::function<void()>& call);
+  static void run(const std::function<void()>& call);
 
-  void buildMenus();
-  QLineEdit* makeField(TextView& view, const char* name, TextBox& model, void (*change)(Form1&));
-  CaptionLabel* makeLabel(const char* name, std::int16_t index, bool link = false);
-  void syncLabel(LabelView& view, const Label& model);
-  void syncLabels(std::vector<LabelView>& views, const ControlArray<Label>& model,
-                  const char* name);
-  void syncField(TextView& view, const TextBox& model);
-  void syncSelection(TextView& view);
-  void syncButton(ButtonView& view, const CommandButton& model);
-  void syncCheckBox();
-  void syncMenus();
-  void syncHistory();
-  void syncShapes();
-  void syncFocus();
-  void syncAccessibleNames();
+  QWidget* makeWidget(const Element& e);
+  void connectField(QLineEdit* field, Field which);
+  void addMenuEntry(const Element& e, Made& made);
+  int handleOf(const QObject* object) const;
   QFont font(const Font& model) const;
   QColor color(const Color& model) const;
 
-  void userFocus(QObject* watched);
   bool keyPress(QObject* watched, QKeyEvent* event);
-  void editText(TextView& view);
-  void readSelection(TextView& view);
-  void setEnabled(QWidget* widget, bool enabled);
 
   Form1& f_;
   QtToolkit* toolkit_;
   Board* board_;
+  Presenter presenter_;
+  std::vector<Made> made_;
+  std::vector<Circle> circles_;
+  std::vector<Line> lines_;
 
-  LabelView label2_, label1_, label4_, counter_;
-  TextView txtNB_, txtDollars_, txtNTrade_;
-  std::vector<ButtonView> buttons_;
-  QCheckBox* fast_ = nullptr;
-  CheckBox fastShown_;
-  int fastGeneration_ = -1;
-  std::vector<LabelView> links_, players_, levelCaptions_, counts_, outerCounts_;
-
-  QMenu* fileMenu_ = nullptr;
-  QMenu* optionsMenu_ = nullptr;
-  QMenu* viewMenu_ = nullptr;
-  QAction* historyItem_ = nullptr;
   HistoryWindow* history_ = nullptr;  // made when first opened
   HistoryRedraw historyRedraw_;
-  QAction* exit_ = nullptr;
-  QAction* about_ = nullptr;
-  std::vector<QAction*> options_;
 
   std::string shownTitle_;
   bool titleShown_ = false;
@@ -148,7 +113,7 @@ class MainWindow : public QMainWindow {
   QObject* clickFocused_ = nullptr;
 
   qint64 runFrameMs_ = kFrameMs;
-  int generation_ = 0;  // bumped when the projection changes
+  bool relayout_ = true;  // the board was scaled anew
   bool syncing_ = false;
   bool forwarding_ = false;
   int syncs_ = 0;

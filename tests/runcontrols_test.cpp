@@ -13,10 +13,7 @@ namespace {
 
 using testing::Started;
 
-constexpr std::int16_t kStart = 0;
-constexpr std::int16_t kReset = 2;
-constexpr std::int16_t kStep = 3;
-constexpr std::int16_t kAnalyze = 4;
+constexpr std::int16_t kStart = kStartStop;
 
 // What the user sees of the run controls and of what they lock.
 struct Buttons {

@@ -74,10 +74,10 @@ Form1::Form1(Toolkit& toolkit) : tk(toolkit), caption("The Ovalin Game") {
   Label4 = label("Units: $", 2160, 4080, 1770, 555, kBig, Alignment::Right, kWindowText);
   txtNTrade = textBox("1", 3960, 4080, 375);
 
-  Command1.put(0, button("Start", 3960));
-  Command1.put(2, button("Reset", 1560));
-  Command1.put(3, button("Step", 2760));
-  Command1.put(4, button("Analyze", 5160));
+  Command1.put(kStartStop, button("Start", 3960));
+  Command1.put(kReset, button("Reset", 1560));
+  Command1.put(kStep, button("Step", 2760));
+  Command1.put(kAnalyze, button("Analyze", 5160));
 
   chkFast.caption = "fast";
   chkFast.left = 6360;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "engine/gamestate.h"
@@ -9,6 +10,19 @@
 #include "toolkit/toolkit.h"
 
 namespace ovali {
+
+// The character code of Enter, as the fields' KeyPress handlers get it.
+inline constexpr std::int16_t kEnterKey = 13;
+
+// The indexes of the run controls in Command1.
+inline constexpr std::int16_t kStartStop = 0;
+inline constexpr std::int16_t kReset = 2;
+inline constexpr std::int16_t kStep = 3;
+inline constexpr std::int16_t kAnalyze = 4;
+
+// The three fields, in the order of their numbers.
+enum class Field { txtNB, txtDollars, txtNTrade };
+inline constexpr int kFieldCount = 3;
 
 // The controls that can hold the keyboard focus.
 enum class Focus { None, txtNB, txtDollars, txtNTrade, Start, Reset, Step, Analyze, chkFast };
@@ -39,7 +53,7 @@ struct Form1 {
   Label Label4;
   TextBox txtNTrade;
 
-  // Run controls: Start/Stop 0, Reset 2, Step 3, Analyze 4.
+  // Run controls: kStartStop, kReset, kStep, kAnalyze.
   ControlArray<CommandButton> Command1;
   CheckBox chkFast;
   Label C;  // the round counter

@@ -1,0 +1,381 @@
+#include "view/presenter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "commands/routes.h"
+#include "game_fixture.h"
+#include "view/look.h"
+
+namespace ovali {
+namespace {
+
+using testing::Game;
+
+// A surface that writes down every call, by the element's id.
+struct Recording : Surface {
+  std::vector<std::string> ids;
+  std::vector<std::string> calls;
+  bool scaledAnew = false;
+  bool owns = false;  // as the desktop's widgets, the truth of focus and selection
+  int focus_ = -1;
+  std::vector<Selection> selections;
+
+  int create(const Element& e) override {
+    ids.push_back(e.id);
+    selections.emplace_back();
+    return static_cast<int>(ids.size()) - 1;
+  }
+  void note(int h, const std::string& what) { calls.push_back(what + " " + ids.at(h)); }
+  bool frame() override { return std::exchange(scaledAnew, false); }
+  void text(int h, std::string_view t) override { note(h, "text " + std::string(t)); }
+  void look(int h, Area, const Font& font, const Color& color, Alignment) override {
+    note(h, "look " + std::to_string(font.points) + " " + hexColor(color));
+  }
+  void place(int h, Area area, const Rect& r) override {
+    static const char* const kAreas[] = {"Board", "Inputs",   "Ladder",
+                                         "Links", "Controls", "Counter"};
+    note(h, std::string("place ") + kAreas[static_cast<int>(area)] + " " +
+                std::to_string(static_cast<int>(r.top)) + " " +
+                std::to_string(static_cast<int>(r.height)));
+  }
+  void fit(int h, Area, const Label&) override { note(h, "fit"); }
+  void fill(int h, Area, const Color& c) override { note(h, "fill " + hexColor(c)); }
+  void ends(int h, Area, const Line& l) override {
+    note(h, "ends " + std::to_string(static_cast<int>(l.x2)));
+  }
+  void visible(int h, bool on) override { note(h, std::string("visible ") + (on ? "1" : "0")); }
+  void enabled(int h, bool on) override { note(h, std::string("enabled ") + (on ? "1" : "0")); }
+  void checked(int h, bool on) override { note(h, std::string("checked ") + (on ? "1" : "0")); }
+  void menu(int h, const MenuItem& m) override {
+    note(h, std::string("menu ") + (m.checked ? "checked" : "unchecked"));
+  }
+  void select(int h, Selection s) override {
+    selections.at(h) = s;
+    note(h, "select " + std::to_string(s.start) + " " + std::to_string(s.length));
+  }
+  void name(int h, std::string_view n) override { note(h, "name " + std::string(n)); }
+  void describe(int h, std::string_view d) override { note(h, "describe " + std::string(d)); }
+  void focus(int h) override {
+    focus_ = h;
+    note(h, "focus");
+  }
+  bool ownsFocus() const override { return owns; }
+  int focused() const override { return focus_; }
+  Selection selection(int h) const override { return selections.at(h); }
+
+  int count(const std::string& call) const {
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+  }
+  bool has(const std::string& call) const { return count(call) > 0; }
+};
+
+// A window of 10 players on a recording surface, shown once.
+struct Shown : Game {
+  Recording surface;
+  Presenter presenter{f, surface, gameHandlers()};
+  explicit Shown(bool owns = false) : Game("10", "20", "1") {
+    surface.owns = owns;
+    presenter.create();
+    presenter.sync();
+    first = std::exchange(surface.calls, {});
+  }
+  std::vector<std::string> first;  // what the window opened with
+  std::vector<std::string> syncCalls() {
+    surface.calls.clear();
+    presenter.sync();
+    return surface.calls;
+  }
+};
+
+// Each row changes one thing of one kind of control; the next frame must
+// send it exactly once, and the frame after it nothing at all.
+struct SendCase {
+  const char* name;
+  std::function<void(Form1&)> change;
+  const char* sent;
+};
+
+const SendCase kSendCases[] = {
+    {"button hidden", [](Form1& f) { f.Command1(4).visible = false; }, "visible 0 Command1_4"},
+    {"button locked", [](Form1& f) { f.Command1(3).enabled = false; }, "enabled 0 Command1_3"},
+    {"button caption", [](Form1& f) { f.Command1(0).caption = "Stop"; }, "text Stop Command1_0"},
+    {"check box ticked", [](Form1& f) { f.chkFast.value = 0; }, "checked 0 chkFast"},
+    {"circle fill", [](Form1& f) { f.Acircle(0).fillcolor = kRed; }, "fill #ff0000 Acircle_0"},
+    {"circle hidden", [](Form1& f) { f.Acircle(1).visible = false; }, "visible 0 Acircle_1"},
+    {"rung end", [](Form1& f) { f.Line1(0).x2 = 5000; }, "ends 5000 Line1_0"},
+    {"rung hidden", [](Form1& f) { f.Line1(1).visible = false; }, "visible 0 Line1_1"},
+    {"unseen line end", [](Form1& f) { f.Line2.x2 = 4321; }, "ends 4321 Line2"},
+    {"menu check mark", [](Form1& f) { f.mnuO(4).checked = true; }, "menu checked mnuO_4"},
+    {"menu bar item", [](Form1& f) { f.mnuHistory.checked = true; }, "menu checked mnuHistory"},
+    {"field selection", [](Form1& f) { f.txtDollars.selstart = 1; }, "select 1 0 txtDollars"},
+    {"field text", [](Form1& f) { f.txtNTrade.text = "3"; }, "text 3 txtNTrade"},
+    {"field locked", [](Form1& f) { f.txtNB.enabled = false; }, "enabled 0 txtNB"},
+    {"label height", [](Form1& f) { f.Label2.height = 999; }, "place Inputs 2460 999 Label2"},
+    {"label colour", [](Form1& f) { f.label1.forecolor = kRed; }, "look 24.000000 #ff0000 label1"},
+    {"link hidden", [](Form1& f) { f.Label3(2).visible = false; }, "visible 0 Label3_2"},
+    {"player's money", [](Form1& f) { f.game.holdings[3] = 7; }, "text 7 P_3"},
+    {"player's money fitted", [](Form1& f) { f.game.holdings[3] = 7; }, "fit P_3"},
+    {"round read out", [](Form1& f) { f.game.round = 5; }, "describe 5 C"},
+    {"count renamed", [](Form1& f) { f.TS(0).visible = true; },
+     "name Inner-ring players with $0 T_0"},
+};
+
+class Sends : public ::testing::TestWithParam<SendCase> {};
+
+TEST_P(Sends, WhatChangedOnce) {
+  Shown window;
+  const SendCase& row = GetParam();
+  row.change(window.f);
+  const std::vector<std::string> sent = window.syncCalls();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), row.sent), 1) << ::testing::PrintToString(sent);
+  EXPECT_EQ(window.syncCalls(), std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Presenter, Sends, ::testing::ValuesIn(kSendCases), [](const auto& info) {
+  std::string name = info.param.name;
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+  return name;
+});
+
+TEST(Presenter, NamesEveryControlInTabOrderFirst) {
+  Shown window;
+  const std::vector<std::string> first(window.surface.ids.begin() + 11,
+                                       window.surface.ids.begin() + 19);
+  EXPECT_EQ(first, (std::vector<std::string>{"txtNB", "Command1_3", "txtDollars", "Command1_2",
+                                             "Command1_0", "Command1_4", "chkFast", "txtNTrade"}));
+  for (const char* call : {"name Players: txtNB", "name Round C", "name Players board",
+                           "name Player 3, inner ring P_3", "describe Help link Label3_1",
+                           "name Players with $2 T_2", "name Outer-ring players with $2 TS_2"}) {
+    EXPECT_EQ(std::count(window.first.begin(), window.first.end(), call), 1) << call;
+  }
+  for (Focus focus : Form1::tabOrder) {
+    EXPECT_EQ(window.presenter.focusOf(window.presenter.handleOf(focus)), focus);
+  }
+  for (const char* id : {"mnuFile", "mnuexit", "mnuO_0", "mnuO_4", "Label2", "C", "board", "P_9",
+                         "lbl2_0", "T_0", "TS_0", "Label3_3", "Acircle_3", "Line1_0"}) {
+    EXPECT_NE(std::find(window.surface.ids.begin(), window.surface.ids.end(), id),
+              window.surface.ids.end())
+        << id;
+  }
+}
+
+TEST(Presenter, ScaledAnewSendsEveryPlaceAndLookOnce) {
+  Shown window;
+  window.surface.scaledAnew = true;
+  const std::vector<std::string> sent = window.syncCalls();
+  for (const char* call : {"place Inputs 2460 555 Label2", "place Counter 6480 300 C",
+                           "look 24.000000 #000000 txtNB", "place Inputs 3300 555 txtDollars",
+                           "place Controls 6480 315 Command1_4", "look 8.250000 #000000 chkFast"}) {
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), call), 1) << call;
+  }
+  // The markers of players 0 and 1 stand on the board, the others on the ladder.
+  const auto placedIn = [&sent](const std::string& area, const std::string& id) {
+    return std::count_if(sent.begin(), sent.end(), [&](const std::string& s) {
+      return s.rfind("place " + area + " ", 0) == 0 && s.size() > id.size() &&
+             s.compare(s.size() - id.size() - 1, std::string::npos, " " + id) == 0;
+    });
+  };
+  EXPECT_EQ(placedIn("Board", "Acircle_1"), 1);
+  EXPECT_EQ(placedIn("Ladder", "Acircle_2"), 1);
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "fill #0000ff Acircle_0"), 1);
+  EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
+                          [](const std::string& s) { return s.rfind("text", 0) == 0; }),
+            0);
+}
+
+// What a user's act on the surface calls in the game.
+struct Routed {
+  static std::vector<std::string>& log() {
+    static std::vector<std::string> calls;
+    return calls;
+  }
+  static void note(const std::string& s) { log().push_back(s); }
+  template <int I>
+  static void change(Form1&) {
+    note("change " + std::to_string(I));
+  }
+  template <int I>
+  static void gotFocus(Form1&) {
+    note("gotFocus " + std::to_string(I));
+  }
+  template <int I>
+  static void keyPress(Form1&, std::int16_t& k) {
+    note("keyPress " + std::to_string(I) + " " + std::to_string(k));
+  }
+  static const Handlers& handlers() {
+    static const Handlers h{
+        [](Form1&, std::int16_t i) { note("click " + std::to_string(i)); },
+        [](Form1& f) { note("fast " + std::to_string(f.chkFast.value)); },
+        {change<0>, change<1>, change<2>},
+        {gotFocus<0>, gotFocus<1>, gotFocus<2>},
+        {keyPress<0>, keyPress<1>, keyPress<2>},
+        [](Form1&, std::int16_t i) { note("option " + std::to_string(i)); },
+        [](Form1&, std::int16_t i) { note("link " + std::to_string(i)); },
+        [](Form1&) { note("exit"); },
+        [](Form1&) { note("history"); },
+        [](Form1&) { note("about"); },
+    };
+    return h;
+  }
+};
+
+struct RouteCase {
+  const char* name;
+  std::function<void(Presenter&)> act;
+  std::vector<std::string> calls;
+};
+
+const RouteCase kRouteCases[] = {
+    {"Enter in players", [](Presenter& p) { p.enter(Field::txtNB); }, {"keyPress 0 13"}},
+    {"Enter in dollars", [](Presenter& p) { p.enter(Field::txtDollars); }, {"keyPress 1 13"}},
+    {"Enter in units", [](Presenter& p) { p.enter(Field::txtNTrade); }, {"keyPress 2 13"}},
+    {"typing in units",
+     [](Presenter& p) {
+       p.edited(Field::txtNTrade, "4", {1, 0});
+     },
+     {"change 2"}},
+    {"focus to dollars", [](Presenter& p) { p.focused(Focus::txtDollars); }, {"gotFocus 1"}},
+    {"focus to a button", [](Presenter& p) { p.focused(Focus::Reset); }, {}},
+    {"Step", [](Presenter& p) { p.click(kStep); }, {"click 3"}},
+    {"fast", [](Presenter& p) { p.check(false); }, {"fast 0"}},
+    {"option", [](Presenter& p) { p.option(3); }, {"option 3"}},
+    {"link", [](Presenter& p) { p.link(2); }, {"link 2"}},
+    {"File, Exit", [](Presenter& p) { p.menu(1); }, {"exit"}},
+    {"View, History", [](Presenter& p) { p.menu(4); }, {"history"}},
+    {"About", [](Presenter& p) { p.menu(5); }, {"about"}},
+    {"a bar entry that opens a menu", [](Presenter& p) { p.menu(2); }, {}},
+    {"no such entry", [](Presenter& p) { p.menu(99); }, {}},
+};
+
+TEST(Presenter, RoutesEachActToItsHandler) {
+  for (const RouteCase& row : kRouteCases) {
+    SCOPED_TRACE(row.name);
+    Game game("10", "20", "1");
+    Recording surface;
+    Presenter presenter(game.f, surface, Routed::handlers());
+    presenter.create();
+    Routed::log().clear();
+    row.act(presenter);
+    EXPECT_EQ(Routed::log(), row.calls);
+  }
+}
+
+TEST(Presenter, WhatTheUserDidIsNotSentBack) {
+  Shown window;
+  window.presenter.edited(Field::txtNB, "12", {2, 0});
+  EXPECT_EQ(window.f.txtNB.text, "12");
+  EXPECT_EQ(window.syncCalls(), std::vector<std::string>{});
+  window.presenter.check(false);
+  window.syncCalls();
+  EXPECT_FALSE(window.surface.has("checked 0 chkFast"));
+}
+
+// Where the focus goes, as the window's rules say: Enter moves on from
+// field to field, and the third resets and puts it on Start; a field that
+// gets the focus selects its text.
+TEST(Presenter, EnterMovesTheFocusOn) {
+  Shown window;
+  window.presenter.focused(Focus::txtNB);
+  window.syncCalls();
+  window.presenter.enter(Field::txtNB);
+  EXPECT_EQ(window.syncCalls(),
+            std::vector<std::string>({"focus txtDollars", "select 0 2 txtDollars"}));
+  window.presenter.enter(Field::txtDollars);
+  EXPECT_EQ(window.syncCalls(),
+            std::vector<std::string>({"focus txtNTrade", "select 0 1 txtNTrade"}));
+  window.presenter.enter(Field::txtNTrade);
+  const std::vector<std::string> sent = window.syncCalls();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "focus Command1_0"), 1);
+  // The user's own move is not sent back.
+  window.presenter.focused(Focus::Reset);
+  window.syncCalls();
+  EXPECT_FALSE(window.surface.has("focus Command1_2"));
+}
+
+struct ArrivalCase {
+  const char* name;
+  Focus game;     // where the game has the focus
+  bool locked;    // that control is locked
+  Focus arrives;  // where the window's activation put it
+  bool taken;     // the game takes it as the user's move
+};
+
+const ArrivalCase kArrivalCases[] = {
+    {"back where it was", Focus::Start, false, Focus::Start, false},
+    {"clicked elsewhere", Focus::Start, false, Focus::txtDollars, true},
+    {"stand-in for a locked Step", Focus::Step, true, Focus::txtDollars, false},
+    {"the window opens", Focus::None, false, Focus::txtNB, true},
+};
+
+TEST(Presenter, FocusAfterTheWindowIsActivatedAgain) {
+  for (const ArrivalCase& row : kArrivalCases) {
+    SCOPED_TRACE(row.name);
+    Shown window(true);
+    window.f.focus = row.game;
+    if (row.locked) window.f.Command1(3).enabled = false;
+    EXPECT_EQ(window.presenter.focused(row.arrives, Arrival::Activation), row.taken);
+    EXPECT_EQ(window.f.focus, row.taken ? row.arrives : row.game);
+  }
+}
+
+// Where the surface owns the focus and the selection, the presenter asks it.
+TEST(Presenter, AskedSurfaceGetsFocusBackWhenUnlocked) {
+  Shown window(true);
+  window.f.focus = Focus::Step;
+  window.f.Command1(3).enabled = false;
+  window.syncCalls();
+  EXPECT_FALSE(window.surface.has("focus Command1_3"));
+  window.f.Command1(3).enabled = true;
+  const std::vector<std::string> sent = window.syncCalls();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "focus Command1_3"), 1);
+  // Focused by the surface itself, it is not focused again.
+  EXPECT_EQ(window.syncCalls(), std::vector<std::string>{});
+}
+
+TEST(Presenter, AskedSurfaceShowsTheSelectionOfTheFocusedFieldOnly) {
+  Shown window(true);
+  window.presenter.focused(Focus::txtDollars);
+  std::vector<std::string> sent = window.syncCalls();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "select 0 2 txtDollars"), 1);
+  // A field that lost the focus is shown from its start, and the model
+  // reads back what the surface shows.
+  window.surface.selections[window.presenter.handleOf(Field::txtNB)] = {1, 1};
+  window.f.txtNB.selstart = window.f.txtNB.sellength = 1;
+  sent = window.syncCalls();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "select 0 0 txtNB"), 1);
+  EXPECT_EQ(window.f.txtNB.sellength, 0);
+  window.presenter.selected(Field::txtDollars, {1, 0});
+  EXPECT_EQ(window.f.txtDollars.selstart, 1);
+  // What the game selects is cut to the text, counted as a text box counts it.
+  window.f.txtDollars.text =
+      "\xF0\x9F\x98\x80"
+      "1";
+  window.f.txtDollars.selstart = 0;
+  window.f.txtDollars.sellength = 99;
+  sent = window.syncCalls();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "select 0 3 txtDollars"), 1)
+      << ::testing::PrintToString(sent);
+  EXPECT_EQ(window.f.txtDollars.sellength, 3);
+}
+
+// On a surface that does not own the selection, a selection the game has
+// set and not yet shown wins over the surface's report.
+TEST(Presenter, UnshownSelectionWinsOverTheSurfaces) {
+  Shown window;
+  window.presenter.focused(Focus::txtDollars);
+  window.presenter.selected(Field::txtDollars, {2, 0});
+  EXPECT_EQ(window.f.txtDollars.sellength, 2);
+  window.syncCalls();
+  window.presenter.selected(Field::txtDollars, {2, 0});
+  EXPECT_EQ(window.f.txtDollars.selstart, 2);
+  EXPECT_EQ(window.f.txtDollars.sellength, 0);
+}
+
+}  // namespace
+}  // namespace ovali

@@ -1,0 +1,430 @@
+#include "view/presenter.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "view/look.h"
+#include "view/present.h"
+
+namespace ovali {
+
+namespace {
+
+// The menu bar as data: a bar entry (parent -1) or an item in the menu of
+// the entry at `parent`; `click` handles the choice, none for an entry that
+// opens a menu. The options' items go into the menu of kOptionsMenu.
+struct MenuEntry {
+  const char* id;
+  MenuItem Form1::*item;
+  int parent;
+  void (*Handlers::*click)(Form1&);
+  bool checkable;
+};
+
+constexpr MenuEntry kMenus[] = {
+    {"mnuFile", &Form1::mnuFile, -1, nullptr, false},
+    {"mnuexit", &Form1::mnuexit, 0, &Handlers::exit, false},
+    {"mnuOpt", &Form1::mnuOpt, -1, nullptr, false},
+    {"mnuView", &Form1::mnuView, -1, nullptr, false},
+    {"mnuHistory", &Form1::mnuHistory, 3, &Handlers::history, true},
+    {"mnuAbout", &Form1::mnuAbout, -1, &Handlers::about, false},
+};
+constexpr int kMenuCount = static_cast<int>(std::size(kMenus));
+constexpr int kOptionsMenu = 2;
+
+// A field with the label that captions it and names it to screen readers.
+struct FieldEntry {
+  const char* id;
+  TextBox Form1::*box;
+  const char* captionId;
+  Label Form1::*caption;
+  Focus focus;
+};
+
+constexpr FieldEntry kFields[kFieldCount] = {
+    {"txtNB", &Form1::txtNB, "Label2", &Form1::Label2, Focus::txtNB},
+    {"txtDollars", &Form1::txtDollars, "label1", &Form1::label1, Focus::txtDollars},
+    {"txtNTrade", &Form1::txtNTrade, "Label4", &Form1::Label4, Focus::txtNTrade},
+};
+
+struct ButtonEntry {
+  Focus focus;
+  std::int16_t index;
+};
+
+constexpr ButtonEntry kButtons[] = {{Focus::Start, kStartStop},
+                                    {Focus::Reset, kReset},
+                                    {Focus::Step, kStep},
+                                    {Focus::Analyze, kAnalyze}};
+
+int fieldOf(Focus focus) {
+  for (int i = 0; i < kFieldCount; ++i) {
+    if (kFields[i].focus == focus) return i;
+  }
+  return -1;
+}
+
+int buttonOf(Focus focus) {
+  for (const ButtonEntry& b : kButtons) {
+    if (b.focus == focus) return b.index;
+  }
+  return -1;
+}
+
+std::string indexedName(const char* name, std::int16_t index) {
+  return std::string(name) + "_" + std::to_string(index);
+}
+
+// A text's length as a text box counts it: in UTF-16 units.
+int textLength(const std::string& text) {
+  int units = 0;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte & 0xC0) != 0x80) ++units;
+    if (byte >= 0xF0) ++units;
+  }
+  return units;
+}
+
+std::string playerNameOf(const Form1&, std::int16_t i) { return playerName(i); }
+std::string innerCountName(const Form1& f, std::int16_t row) { return countName(f, row, false); }
+std::string outerCountName(const Form1& f, std::int16_t row) { return countName(f, row, true); }
+
+}  // namespace
+
+Presenter::Presenter(Form1& f, Surface& surface, const Handlers& handlers)
+    : f_(f), s_(surface), on_(handlers) {}
+
+int Presenter::make(Element element) { return s_.create(element); }
+
+void Presenter::create() {
+  for (int i = 0; i < kMenuCount; ++i) {
+    const MenuEntry& entry = kMenus[i];
+    Element e{entry.parent < 0 ? Kind::MenuBar : Kind::MenuItem, entry.id};
+    e.index = i;
+    e.checkable = entry.checkable;
+    if (entry.parent >= 0) e.parent = menus_[static_cast<std::size_t>(entry.parent)].handle;
+    e.opensMenu =
+        i == kOptionsMenu || std::any_of(std::begin(kMenus), std::end(kMenus),
+                                         [i](const MenuEntry& m) { return m.parent == i; });
+    menus_.push_back({make(e), {}});
+  }
+  for (std::int16_t k = 0; k < f_.mnuO.extent(); ++k) {
+    if (!f_.mnuO.exists(k)) continue;
+    Element e{Kind::Option, indexedName("mnuO", k), menus_[kOptionsMenu].handle, k};
+    e.checkable = true;
+    options_.push_back(k);
+    menus_.push_back({make(e), {}});
+  }
+
+  // The controls that take the focus come in the window's tab order, which
+  // makes it the surface's own.
+  buttons_.resize(static_cast<std::size_t>(f_.Command1.extent()));
+  for (Focus focus : Form1::tabOrder) {
+    if (const int i = fieldOf(focus); i >= 0) {
+      fields_[i].handle = make({Kind::Field, kFields[i].id, -1, i, focus});
+      s_.name(fields_[i].handle, (f_.*kFields[i].caption).caption);
+    } else if (const int b = buttonOf(focus); b >= 0 && f_.Command1.exists(b)) {
+      buttons_[static_cast<std::size_t>(b)].handle =
+          make({Kind::Button, indexedName("Command1", b), -1, b, focus});
+    } else if (focus == Focus::chkFast) {
+      fast_.handle = make({Kind::CheckBox, "chkFast", -1, -1, focus});
+    }
+  }
+  for (int i = 0; i < kFieldCount; ++i) {
+    Element e{Kind::Caption, kFields[i].captionId};
+    e.labelFor = fields_[i].handle;
+    captions_[i].handle = make(e);
+  }
+  counter_.handle = make({Kind::Number, "C"});
+  rename(counter_, std::string(kRoundName));
+  line2_.handle = make({Kind::Line, "Line2"});
+  board_ = make({Kind::Group, "board"});
+  s_.name(board_, "Players");
+  ladder_ = make({Kind::Group, "ladder"});
+  s_.name(ladder_, "Players by amount");
+
+  arrays_ = {
+      {&Form1::Label3, "Label3", Kind::Link, Area::Links, -1, nullptr, false, {}},
+      {&Form1::P, "P", Kind::Number, Area::Board, board_, playerNameOf, false, {}},
+      {&Form1::lbl2, "lbl2", Kind::Fitted, Area::Ladder, ladder_, nullptr, false, {}},
+      {&Form1::T, "T", Kind::Number, Area::Ladder, ladder_, innerCountName, true, {}},
+      {&Form1::TS, "TS", Kind::Number, Area::Ladder, ladder_, outerCountName, true, {}},
+  };
+}
+
+void Presenter::open() {
+  f_.focus = Focus::txtNB;
+  on_.gotFocus[0](f_);
+}
+
+// ---------------------------------------------------------------------------
+// From the game to the surface.
+
+void Presenter::sync() {
+  present(f_);
+  // The menu bar first: its height decides the picture's.
+  for (std::size_t i = 0; i < menus_.size(); ++i) {
+    const MenuItem* model = i < std::size(kMenus) ? &(f_.*kMenus[i].item)
+                                                  : f_.mnuO.find(options_[i - std::size(kMenus)]);
+    if (model && menus_[i].shown.update(*model).any()) s_.menu(menus_[i].handle, *model);
+  }
+  if (s_.frame()) relayout_ = true;
+
+  for (int i = 0; i < kFieldCount; ++i) {
+    syncLabel(captions_[i], Kind::Caption, Area::Inputs, f_.*kFields[i].caption);
+  }
+  syncLabel(counter_, Kind::Number, Area::Counter, f_.C);
+  for (int i = 0; i < kFieldCount; ++i) syncField(static_cast<Field>(i));
+  for (std::int16_t i = 0; i < f_.Command1.extent(); ++i) {
+    const CommandButton* m = f_.Command1.find(i);
+    if (!m || static_cast<std::size_t>(i) >= buttons_.size()) continue;
+    auto& item = buttons_[static_cast<std::size_t>(i)];
+    const Changes c = item.shown.update(*m, relayout_);
+    if (c.text) s_.text(item.handle, m->caption);
+    if (c.look) s_.look(item.handle, Area::Controls, m->font, kWindowText, Alignment::Center);
+    if (c.place) s_.place(item.handle, Area::Controls, *m);
+    if (c.enabled) s_.enabled(item.handle, m->enabled);
+    if (c.visible) s_.visible(item.handle, m->visible);
+  }
+  const CheckBox& fast = f_.chkFast;
+  const Changes c = fast_.shown.update(fast, relayout_);
+  if (c.text) s_.text(fast_.handle, fast.caption);
+  if (c.look) s_.look(fast_.handle, Area::Controls, fast.font, kWindowText, Alignment::Left);
+  if (c.place) s_.place(fast_.handle, Area::Controls, fast);
+  if (c.enabled) s_.enabled(fast_.handle, fast.enabled);
+  if (c.value) s_.checked(fast_.handle, fast.value != 0);
+
+  for (Labels& labels : arrays_) syncLabels(labels);
+  // A count's name follows its row's amount and whether the rings are
+  // counted apart.
+  for (Labels& labels : arrays_) {
+    if (!labels.renamed) continue;
+    for (std::size_t i = 0; i < labels.items.size(); ++i) {
+      LabelItem& item = labels.items[i];
+      if (item.handle >= 0) rename(item, labels.name(f_, static_cast<std::int16_t>(i)));
+    }
+  }
+  syncShapes();
+  // The focus moves once every control is enabled as the game says, and a
+  // field's selection is shown once it is known which field has the focus.
+  syncFocus();
+  for (int i = 0; i < kFieldCount; ++i) syncSelection(static_cast<Field>(i));
+  relayout_ = false;
+  f_.historyFrameShown = true;
+}
+
+void Presenter::rename(LabelItem& item, const std::string& name) {
+  if (item.named && item.name == name) return;
+  item.name = name;
+  item.named = true;
+  s_.name(item.handle, name);
+}
+
+void Presenter::syncLabel(LabelItem& item, Kind kind, Area area, const Label& model) {
+  const Changes c = item.shown.update(model, relayout_);
+  const int h = item.handle;
+  if (c.text) {
+    s_.text(h, model.caption);
+    if (kind == Kind::Number) s_.describe(h, model.caption);
+  }
+  if (c.look) s_.look(h, area, model.font, model.forecolor, model.alignment);
+  if (c.place) s_.place(h, area, model);
+  if (c.text || c.look || c.place) s_.fit(h, area, model);
+  if (c.visible) s_.visible(h, model.visible);
+}
+
+void Presenter::syncLabels(Labels& labels) {
+  const ControlArray<Label>& model = f_.*labels.model;
+  const auto extent = static_cast<std::size_t>(model.extent());
+  if (labels.items.size() < extent) labels.items.resize(extent);
+  for (std::int16_t i = 0; i < model.extent(); ++i) {
+    const Label* m = model.find(i);
+    if (!m) continue;
+    LabelItem& item = labels.items[static_cast<std::size_t>(i)];
+    if (item.handle < 0) {
+      item.handle = make({labels.kind, indexedName(labels.id, i), labels.group, i});
+      if (labels.kind == Kind::Link) s_.describe(item.handle, kLinkDescription);
+      if (labels.name) rename(item, labels.name(f_, i));
+    }
+    syncLabel(item, labels.kind, labels.area, *m);
+  }
+}
+
+void Presenter::syncField(Field field) {
+  const auto i = static_cast<int>(field);
+  FieldItem& item = fields_[i];
+  const TextBox& m = f_.*kFields[i].box;
+  const Changes c = item.shown.update(m, relayout_);
+  if (c.text) s_.text(item.handle, m.text);
+  if (c.look) s_.look(item.handle, Area::Inputs, m.font, kWindowText, Alignment::Left);
+  if (c.place) s_.place(item.handle, Area::Inputs, m);
+  if (c.enabled) s_.enabled(item.handle, m.enabled);
+  item.selectionDue = item.selectionDue || c.text || c.selection;
+}
+
+void Presenter::syncSelection(Field field) {
+  const auto i = static_cast<int>(field);
+  FieldItem& item = fields_[i];
+  TextBox& m = f_.*kFields[i].box;
+  if (!s_.ownsFocus()) {
+    if (item.selectionDue) s_.select(item.handle, {m.selstart, m.sellength});
+    item.selectionDue = false;
+    return;
+  }
+  // The surface's own selection is the truth: it deselects a field that
+  // loses the focus by itself.
+  Selection want{};
+  if (s_.focused() == item.handle) {
+    const int length = textLength(m.text);
+    want.start = std::clamp(m.selstart, 0, length);
+    want.length = std::clamp(m.sellength, 0, length - want.start);
+  }
+  if (s_.selection(item.handle) != want) s_.select(item.handle, want);
+  const Selection now = s_.selection(item.handle);
+  m.selstart = now.start;
+  m.sellength = now.length;
+  item.selectionDue = false;
+}
+
+void Presenter::syncShapes() {
+  const auto circles = static_cast<std::size_t>(f_.Acircle.extent());
+  if (circles_.size() < circles) circles_.resize(circles);
+  for (std::int16_t i = 0; i < f_.Acircle.extent(); ++i) {
+    const Circle* m = f_.Acircle.find(i);
+    if (!m) continue;
+    auto& item = circles_[static_cast<std::size_t>(i)];
+    if (item.handle < 0) item.handle = make({Kind::Circle, indexedName("Acircle", i)});
+    // Markers 2 and 3 stand on the ladder, at their players' rows.
+    const Area area = i < 2 ? Area::Board : Area::Ladder;
+    const Changes c = item.shown.update(*m, relayout_);
+    // The light ring around the disc grows with the picture.
+    if (c.look || c.place) s_.fill(item.handle, area, m->fillcolor);
+    if (c.place) s_.place(item.handle, area, *m);
+    if (c.visible) s_.visible(item.handle, m->visible);
+  }
+
+  const auto line = [this](Item<Line>& item, const Line& m, Area area) {
+    const Changes c = item.shown.update(m, relayout_);
+    if (c.place) s_.ends(item.handle, area, m);
+    if (c.visible) s_.visible(item.handle, m.visible);
+  };
+  const auto rungs = static_cast<std::size_t>(f_.Line1.extent());
+  if (rungs_.size() < rungs) rungs_.resize(rungs);
+  for (std::int16_t i = 0; i < f_.Line1.extent(); ++i) {
+    const Line* m = f_.Line1.find(i);
+    if (!m) continue;
+    auto& item = rungs_[static_cast<std::size_t>(i)];
+    if (item.handle < 0) item.handle = make({Kind::Line, indexedName("Line1", i)});
+    line(item, *m, Area::Ladder);
+  }
+  line(line2_, f_.Line2, Area::Board);
+}
+
+bool Presenter::enabled(Focus focus) const {
+  if (const int i = fieldOf(focus); i >= 0) return (f_.*kFields[i].box).enabled;
+  if (const int b = buttonOf(focus); b >= 0) {
+    const CommandButton* button = f_.Command1.find(static_cast<std::int16_t>(b));
+    return button && button->enabled;
+  }
+  return focus == Focus::chkFast && f_.chkFast.enabled;
+}
+
+void Presenter::syncFocus() {
+  const int h = handleOf(f_.focus);
+  if (s_.ownsFocus()) {
+    // A locked control cannot take the focus; it comes back when the
+    // control is unlocked.
+    if (h < 0 || s_.focused() == h || !enabled(f_.focus)) return;
+  } else {
+    if (f_.focus == shownFocus_) return;
+    shownFocus_ = f_.focus;
+    if (h < 0) return;
+  }
+  s_.focus(h);
+}
+
+int Presenter::handleOf(Focus focus) const {
+  if (const int i = fieldOf(focus); i >= 0) return fields_[i].handle;
+  if (const int b = buttonOf(focus); b >= 0) {
+    return static_cast<std::size_t>(b) < buttons_.size()
+               ? buttons_[static_cast<std::size_t>(b)].handle
+               : -1;
+  }
+  return focus == Focus::chkFast ? fast_.handle : -1;
+}
+
+int Presenter::handleOf(Field field) const { return fields_[static_cast<int>(field)].handle; }
+
+Focus Presenter::focusOf(int handle) const {
+  if (handle < 0) return Focus::None;
+  for (Focus focus : Form1::tabOrder) {
+    if (handleOf(focus) == handle) return focus;
+  }
+  return Focus::None;
+}
+
+// ---------------------------------------------------------------------------
+// From the surface to the game.
+
+void Presenter::click(std::int16_t button) { on_.click(f_, button); }
+
+void Presenter::check(bool on) {
+  f_.chkFast.value = static_cast<std::int16_t>(on ? 1 : 0);
+  fast_.shown.shown().value = f_.chkFast.value;
+  on_.fast(f_);
+}
+
+void Presenter::edited(Field field, std::string text, Selection selection) {
+  const auto i = static_cast<int>(field);
+  TextBox& model = f_.*kFields[i].box;
+  TextBox& shown = fields_[i].shown.shown();
+  model.text = shown.text = std::move(text);
+  model.selstart = shown.selstart = selection.start;
+  model.sellength = shown.sellength = selection.length;
+  on_.change[i](f_);
+}
+
+void Presenter::selected(Field field, Selection selection) {
+  const auto i = static_cast<int>(field);
+  TextBox& model = f_.*kFields[i].box;
+  TextBox& shown = fields_[i].shown.shown();
+  // A selection the game has set and the surface not yet shown wins: the
+  // click that focused a field comes after its GotFocus.
+  if (!s_.ownsFocus() && (model.selstart != shown.selstart || model.sellength != shown.sellength)) {
+    return;
+  }
+  model.selstart = shown.selstart = selection.start;
+  model.sellength = shown.sellength = selection.length;
+}
+
+bool Presenter::focused(Focus target, Arrival how) {
+  if (target == Focus::None) return false;
+  if (how == Arrival::Activation &&
+      (target == f_.focus || (handleOf(f_.focus) >= 0 && !enabled(f_.focus)))) {
+    return false;
+  }
+  f_.focus = target;
+  shownFocus_ = target;
+  if (const int i = fieldOf(target); i >= 0) on_.gotFocus[i](f_);
+  return true;
+}
+
+void Presenter::key(Field field, std::int16_t& keyascii) {
+  on_.keyPress[static_cast<int>(field)](f_, keyascii);
+}
+
+void Presenter::enter(Field field) {
+  std::int16_t keyascii = kEnterKey;
+  key(field, keyascii);
+}
+
+void Presenter::option(std::int16_t index) { on_.option(f_, index); }
+
+void Presenter::menu(int entry) {
+  if (entry >= 0 && entry < kMenuCount && kMenus[entry].click) (on_.*kMenus[entry].click)(f_);
+}
+
+void Presenter::link(std::int16_t index) { on_.link(f_, index); }
+
+}  // namespace ovali

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "view/changes.h"
+#include "view/form1.h"
+#include "view/surface.h"
+
+namespace ovali {
+
+// The game's handlers that the presenter routes the user's acts into;
+// commands/ gives them (gameHandlers).
+struct Handlers {
+  void (*click)(Form1&, std::int16_t);
+  void (*fast)(Form1&);
+  void (*change[kFieldCount])(Form1&);
+  void (*gotFocus[kFieldCount])(Form1&);
+  void (*keyPress[kFieldCount])(Form1&, std::int16_t&);
+  void (*option)(Form1&, std::int16_t);
+  void (*link)(Form1&, std::int16_t);
+  void (*exit)(Form1&);
+  void (*history)(Form1&);
+  void (*about)(Form1&);
+};
+
+// How the focus came to a control.
+enum class Arrival {
+  User,        // a click, Tab or a shortcut
+  Activation,  // the window became active again: a message box closed, the window opened
+};
+
+// The window shown on a surface, written once for every front end: it makes
+// an element for every control (named as the control: "txtNB",
+// "Command1_0", "P_3", "mnuO_4"), in the window's tab order; copies what
+// changed since the last frame into them, the focus last; and turns what the
+// user did to them into calls of the game's handlers.
+class Presenter {
+ public:
+  Presenter(Form1& f, Surface& surface, const Handlers& handlers);
+
+  // Makes the elements the window opens with; the rest come with the game.
+  void create();
+  // Gives the first field the focus, as a window does when it opens.
+  void open();
+  // Brings the surface up to the model.
+  void sync();
+  // The elements of a control that takes the focus, -1 for none.
+  int handleOf(Focus focus) const;
+  Focus focusOf(int handle) const;
+  int handleOf(Field field) const;
+
+  // From the surface to the game.
+  void click(std::int16_t button);
+  void check(bool on);
+  void edited(Field field, std::string text, Selection selection);
+  void selected(Field field, Selection selection);
+  // The focus came to `target`. Says whether the game takes it as the
+  // user's move: a window activated again puts the focus back on the
+  // game's control, and where it lands elsewhere that is the user's choice,
+  // unless the game's control is locked and could not take it back.
+  bool focused(Focus target, Arrival how = Arrival::User);
+  // A key typed into a field; the handler may swallow it (0) or put
+  // another character in its place.
+  void key(Field field, std::int16_t& keyascii);
+  void enter(Field field);
+  void option(std::int16_t index);
+  void menu(int entry);
+  void link(std::int16_t index);
+
+ private:
+  template <class Control>
+  struct Item {
+    int handle = -1;
+    Shown<Control> shown;
+  };
+  struct LabelItem : Item<Label> {
+    std::string name;  // the accessible name sent last
+    bool named = false;
+  };
+  struct Labels {
+    ControlArray<Label> Form1::*model;
+    const char* id;
+    Kind kind;
+    Area area;
+    int group;
+    // The accessible name of a label read out as a number.
+    std::string (*name)(const Form1&, std::int16_t);
+    bool renamed;  // the name follows the game
+    std::vector<LabelItem> items;
+  };
+  struct FieldItem : Item<TextBox> {
+    bool selectionDue = false;
+  };
+
+  void syncLabel(LabelItem& item, Kind kind, Area area, const Label& model);
+  void syncLabels(Labels& labels);
+  void syncField(Field field);
+  void syncSelection(Field field);
+  void syncShapes();
+  void syncFocus();
+  void rename(LabelItem& item, const std::string& name);
+  bool enabled(Focus focus) const;
+  int make(Element element);
+
+  Form1& f_;
+  Surface& s_;
+  const Handlers& on_;
+  bool relayout_ = true;
+  Focus shownFocus_ = Focus::None;
+
+  std::vector<Item<MenuItem>> menus_;  // the menu bar's entries, then the options
+  std::vector<std::int16_t> options_;  // the index of each option's item
+  FieldItem fields_[kFieldCount];
+  std::vector<Item<CommandButton>> buttons_;
+  Item<CheckBox> fast_;
+  LabelItem captions_[kFieldCount], counter_;
+  int board_ = -1, ladder_ = -1;
+  std::vector<Labels> arrays_;
+  std::vector<Item<Circle>> circles_;
+  std::vector<Item<Line>> rungs_;
+  Item<Line> line2_;
+};
+
+}  // namespace ovali
