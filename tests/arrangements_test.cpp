@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace ovali::testing {
 namespace {
 
@@ -38,6 +40,8 @@ TEST(Arrangements, EachAreaLandsExactlyOnItsPlaceInsideThePicture) {
     const Projection p(a, 2 * a.width / Projection::kTwipsPerPixel,
                        2 * a.height / Projection::kTwipsPerPixel, 0);
     ASSERT_DOUBLE_EQ(p.scale(), 2);
+    EXPECT_DOUBLE_EQ(p.width(), a.width / 7.5) << "the extent the page scrolls over";
+    EXPECT_DOUBLE_EQ(p.height(), a.height / 7.5);
     for (std::size_t i = 0; i < kAreaCount; ++i) {
       SCOPED_TRACE(::testing::Message() << "arrangement " << indexOf(a) << ", area " << i);
       const Placement& place = a.areas[i];
@@ -47,6 +51,9 @@ TEST(Arrangements, EachAreaLandsExactlyOnItsPlaceInsideThePicture) {
       EXPECT_NEAR(r.y, place.to.top / 7.5, 1e-9);
       EXPECT_NEAR(r.width, place.to.width / 7.5, 1e-9);
       EXPECT_NEAR(r.height, place.to.height / 7.5, 1e-9);
+      // 7.5 points are 10 pixels at the design's scale, here twice that.
+      EXPECT_EQ(p.fontPixels(static_cast<Area>(i), 7.5), std::lround(20 * place.fontScale))
+          << "captions drawn at the area's own size";
       EXPECT_LE(place.to.left + place.to.width, a.width);
       EXPECT_LE(place.to.top + place.to.height, a.height);
     }
@@ -54,13 +61,30 @@ TEST(Arrangements, EachAreaLandsExactlyOnItsPlaceInsideThePicture) {
 }
 
 TEST(Arrangements, ZoomEnlargesInsteadOfShrinkingBackToTheScreen) {
-  // 200 % zoom on 1366 x 768: the stage is half as many CSS pixels.
-  const Arrangement& a = arrangementFor(683, 330);
-  const Projection p(a, 683, 330, 1);
-  EXPECT_EQ(p.scale(), 1);
-  EXPECT_EQ(p.point(Area::Board, 0, 0).x, (683 - 585) / 2.0) << "as wide as it fits: centred";
-  EXPECT_EQ(p.point(Area::Board, 0, 0).y, 0) << "taller than the stage: from the top, to scroll";
-  EXPECT_DOUBLE_EQ(p.height(), 462);
+  const struct {
+    const char* name;
+    double width, height;  // the stage, in CSS pixels
+    double left, top;      // where the board's top left corner lands
+    double pictureHeight;
+  } cases[] = {
+      // 200 % zoom on 1366 x 768: as wide as it fits, so centred; taller than
+      // the stage, so from the top, to scroll.
+      {"zoomed 200 %", 683, 330, (683 - 585) / 2.0, 0, 462},
+      // The phone's picture is 360 pixels wide: a narrower stage scrolls it
+      // from its left edge.
+      {"narrower than the phone", 300, 700, 0, 0, 712},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Arrangement& a = arrangementFor(c.width, c.height);
+    const Projection p(a, c.width, c.height, 1);
+    EXPECT_EQ(p.scale(), 1);
+    const TwipsBox& board = a.areas[static_cast<std::size_t>(Area::Board)].from;
+    const PointF corner = p.point(Area::Board, board.left, board.top);
+    EXPECT_EQ(corner.x, c.left);
+    EXPECT_EQ(corner.y, c.top);
+    EXPECT_DOUBLE_EQ(p.height(), c.pictureHeight);
+  }
 }
 
 }  // namespace

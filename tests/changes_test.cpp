@@ -96,6 +96,7 @@ TEST_P(EachChange, IsReportedAsItsOnePart) {
   EXPECT_EQ(c.enabled, expected.enabled);
   EXPECT_EQ(c.value, expected.value);
   EXPECT_EQ(c.selection, expected.selection);
+  EXPECT_TRUE(c.any()) << "a front end copies nothing when no change is reported";
 }
 
 INSTANTIATE_TEST_SUITE_P(Controls, EachChange, ::testing::ValuesIn(kChangeCases),
@@ -106,6 +107,13 @@ INSTANTIATE_TEST_SUITE_P(Controls, EachChange, ::testing::ValuesIn(kChangeCases)
                            }
                            return name;
                          });
+
+TEST(Changes, AControlNeverShownIsShownWhole) {
+  TextBox box;
+  Shown<TextBox> shown;
+  const Changes c = shown.update(box);
+  EXPECT_TRUE(c.text && c.look && c.place && c.visible && c.enabled && c.value && c.selection);
+}
 
 TEST(Changes, ARescaledPictureMovesAndRestylesEverythingButTheTextStays) {
   TextBox box;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "stats/history.h"
 #include "view/look.h"
 
 namespace ovali {
@@ -22,6 +23,51 @@ bool apart(const Rect& a, const Rect& b) {
 
 float centreX(const Rect& r) { return r.left + r.width / 2; }
 float centreY(const Rect& r) { return r.top + r.height / 2; }
+
+// The value axis's labels: left of the plot, each level with its grid line.
+void expectTickLabels(const Chart& c, std::vector<Rect>& texts) {
+  for (const ChartTick& t : c.ticks) {
+    EXPECT_TRUE(inside(t.label, c)) << t.label.text;
+    EXPECT_LE(t.label.left + t.label.width, c.plot.left - 30) << "left of the plot, apart";
+    EXPECT_FLOAT_EQ(centreY(t.label), t.y) << "level with its grid line";
+    EXPECT_EQ(t.label.alignment, Alignment::Right);
+    texts.push_back(t.label);
+  }
+}
+
+// The legend's entries, left to right, above the plot: each key level with
+// its text and before it, nearer to it than to the entry before, so that a
+// reader pairs them rightly.
+void expectLegends(const Chart& c, const std::vector<const ChartLegend*>& legends,
+                   std::vector<Rect>& texts) {
+  constexpr float kLeastGap = 30;  // two pixels at the design's scale
+  const ChartLegend* before = nullptr;
+  for (const ChartLegend* legend : legends) {
+    SCOPED_TRACE(legend->text.text);
+    EXPECT_TRUE(inside(legend->key, c));
+    EXPECT_TRUE(inside(legend->text, c));
+    EXPECT_LE(legend->key.top + legend->key.height, c.plot.top) << "above the plot";
+    EXPECT_LE(legend->text.top + legend->text.height, c.plot.top) << "above the plot";
+    EXPECT_FLOAT_EQ(centreY(legend->key), centreY(legend->text)) << "key level with text";
+    const float ownGap = legend->text.left - (legend->key.left + legend->key.width);
+    EXPECT_GE(ownGap, kLeastGap) << "key before its text";
+    if (before != nullptr) {
+      const float gapBefore = legend->key.left - (before->text.left + before->text.width);
+      EXPECT_GT(gapBefore, ownGap) << "nearer its own text than the entry before";
+    }
+    before = legend;
+    texts.push_back(legend->key);
+    texts.push_back(legend->text);
+  }
+}
+
+void expectApart(const std::vector<Rect>& texts) {
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    for (std::size_t j = i + 1; j < texts.size(); ++j) {
+      EXPECT_TRUE(apart(texts[i], texts[j])) << "boxes " << i << " and " << j << " overlap";
+    }
+  }
+}
 
 // Where every text and key of the chart stands: inside the picture, clear of
 // each other and of the plot, each beside what it names.
@@ -51,13 +97,7 @@ TEST(ChartLayout, TextsStandBesideWhatTheyNameAndClearOfEachOther) {
     ASSERT_TRUE(inside(c.plot, c));
 
     std::vector<Rect> texts;
-    for (const ChartTick& t : c.ticks) {
-      EXPECT_TRUE(inside(t.label, c)) << t.label.text;
-      EXPECT_LE(t.label.left + t.label.width, c.plot.left) << "left of the plot";
-      EXPECT_FLOAT_EQ(centreY(t.label), t.y) << "level with its grid line";
-      EXPECT_EQ(t.label.alignment, Alignment::Right);
-      texts.push_back(t.label);
-    }
+    expectTickLabels(c, texts);
     ASSERT_EQ(c.bars.size(), static_cast<std::size_t>(row.levels));
     for (const ChartBar& b : c.bars) {
       EXPECT_TRUE(inside(b.label, c)) << b.label.text;
@@ -67,25 +107,54 @@ TEST(ChartLayout, TextsStandBesideWhatTheyNameAndClearOfEachOther) {
       EXPECT_LE(b.box.left + b.box.width, c.plot.left + c.plot.width);
       texts.push_back(b.label);
     }
-    for (const ChartLegend* legend : {&c.barLegend, &c.lineLegend}) {
-      EXPECT_TRUE(inside(legend->key, c));
-      EXPECT_TRUE(inside(legend->text, c)) << legend->text.text;
-      EXPECT_LE(legend->key.top + legend->key.height, c.plot.top) << "above the plot";
-      EXPECT_LE(legend->text.top + legend->text.height, c.plot.top) << "above the plot";
-      EXPECT_LE(legend->key.left + legend->key.width, legend->text.left) << "key before text";
-      EXPECT_FLOAT_EQ(centreY(legend->key), centreY(legend->text)) << "key level with text";
-      texts.push_back(legend->key);
-      texts.push_back(legend->text);
-    }
+    expectLegends(c, {&c.barLegend, &c.lineLegend}, texts);
     EXPECT_TRUE(inside(c.axisTitle, c));
     EXPECT_LE(c.axisTitle.top + c.axisTitle.height, c.ticks.back().label.top)
         << "the axis title above the highest tick";
     texts.push_back(c.axisTitle);
+    expectApart(texts);
+  }
+}
 
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      for (std::size_t j = i + 1; j < texts.size(); ++j) {
-        EXPECT_TRUE(apart(texts[i], texts[j])) << "boxes " << i << " and " << j << " overlap";
+// The same for the charts over the rounds, whose legends name each curve and
+// whose rounds are labelled under the plot.
+TEST(ChartLayout, HistoryTextsStandBesideWhatTheyNameAndClearOfEachOther) {
+  const struct {
+    const char* name;
+    bool separate;
+    std::int64_t last;
+  } cases[] = {
+      {"one group, a few rounds", false, 3},
+      {"rings apart, many rounds", true, 5000},
+  };
+  for (const auto& row : cases) {
+    History h;
+    h.restart(row.separate);
+    h.offer({0, {0, 1.9, 0, 0.6}, {0, 1.9, 0, 0.6}});
+    h.offer({row.last, {1.8, 1.9, 0.55, 0.6}, {1.7, 1.9, 0.5, 0.6}});
+    for (const Chart& c : historyCharts(h)) {
+      SCOPED_TRACE(::testing::Message() << row.name << ", " << c.name);
+      const float plotBottom = c.plot.top + c.plot.height;
+      std::vector<Rect> texts;
+      expectTickLabels(c, texts);
+      ASSERT_FALSE(c.xTicks.empty());
+      for (const ChartStep& t : c.xTicks) {
+        EXPECT_GE(t.label.top, plotBottom) << "under the plot";
+        EXPECT_LE(t.label.top + t.label.height, c.height) << t.label.text;
+        EXPECT_FLOAT_EQ(centreX(t.label), t.x) << "under its tick";
+        texts.push_back(t.label);
       }
+      EXPECT_TRUE(inside(c.xTitle, c));
+      EXPECT_GE(c.xTitle.top, c.xTicks.front().label.top + c.xTicks.front().label.height)
+          << "the axis title under the rounds";
+      texts.push_back(c.xTitle);
+      std::vector<const ChartLegend*> legends;
+      for (const ChartSeries& s : c.series) {
+        if (!s.legend.text.text.empty()) legends.push_back(&s.legend);
+      }
+      EXPECT_EQ(legends.size(), row.separate ? 3u : 2u);
+      expectLegends(c, legends, texts);
+      expectApart(texts);
     }
   }
 }

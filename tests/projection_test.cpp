@@ -36,10 +36,22 @@ TEST(Projection, ScalesUniformlyCentredAndKeepsCommonEdges) {
   }
 }
 
-TEST(Projection, FontsStayReadableAtOnePixelOrMore) {
-  EXPECT_EQ(Projection(kDesignWidth, kDesignHeight, 585, 462).fontPixels(8.25), 11);
-  EXPECT_EQ(Projection(kDesignWidth, kDesignHeight, 1170, 924).fontPixels(8.25), 22);
-  EXPECT_EQ(Projection(kDesignWidth, kDesignHeight, 5, 4).fontPixels(8.25), 1);
+TEST(Projection, FontsAreRoundedToWholePixelsAndStayReadable) {
+  const struct {
+    const char* name;
+    double clientWidth, clientHeight;
+    double points;
+    int pixels;
+  } cases[] = {
+      {"design size", 585, 462, 8.25, 11},
+      {"twice", 1170, 924, 8.25, 22},
+      {"rounded, not cut", 585, 462, 8, 11},
+      {"a tiny window", 5, 4, 8.25, 1},
+  };
+  for (const auto& c : cases) {
+    const Projection p(kDesignWidth, kDesignHeight, c.clientWidth, c.clientHeight);
+    EXPECT_EQ(p.fontPixels(c.points), c.pixels) << c.name;
+  }
   // A window with no client area yet keeps the design's scale.
   EXPECT_DOUBLE_EQ(Projection(kDesignWidth, kDesignHeight, 0, 0).scale(), 1);
 }

@@ -43,6 +43,7 @@ const ValCase kValCases[] = {
     {"blank after sign", "- 4", 0},
     {"two signs", "+-5", 0},
     {"long digit string", "000000000000000000000000000000000000000012", 12},
+    {"twenty digits, beyond 64 bits", "99999999999999999999", 1e20},
     {"underflow", "1e-999", 0},
     {"tiny fraction underflow", "0.0001e-330", 0},
     {"fraction and exponent", "1.25e2", 125},

@@ -1,12 +1,13 @@
 #include "toolkit/text.h"
 
+#include <fast_float/fast_float.h>
 #include <fmt/format.h>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
+#include <system_error>
 
 namespace ovali {
 
@@ -15,10 +16,6 @@ namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
-// Beyond this an exponent decides alone between infinity and zero for any
-// text a machine can hold, so its further digits need not be counted.
-constexpr long long kExponentCap = 1'000'000'000'000'000;
 
 // Captions of money and counts are short runs of digits, and the rounds read
 // two of them per pair: those skip the general scan. Fifteen digits stay
@@ -62,71 +59,18 @@ double val(std::string_view text) {
   if (double digits = 0; shortDigits(text, digits)) return digits;
   std::size_t p = 0;
   while (p < text.size() && isBlank(text[p])) ++p;
-
   bool negative = false;
   if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
     negative = text[p] == '-';
     ++p;
   }
-  const std::size_t numberStart = p;
-
-  std::size_t digits = 0;
-  while (p < text.size() && isDigit(text[p])) {
-    ++digits;
-    ++p;
-  }
-  if (p < text.size() && text[p] == '.') {
-    std::size_t q = p + 1;
-    std::size_t fracDigits = 0;
-    while (q < text.size() && isDigit(text[q])) {
-      ++fracDigits;
-      ++q;
-    }
-    if (digits > 0 || fracDigits > 0) {
-      digits += fracDigits;
-      p = q;
-    }
-  }
-  if (digits == 0) return 0.0;
-
-  long long exponent = 0;
-  if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
-    std::size_t q = p + 1;
-    bool expNegative = false;
-    if (q < text.size() && (text[q] == '+' || text[q] == '-')) {
-      expNegative = text[q] == '-';
-      ++q;
-    }
-    if (q < text.size() && isDigit(text[q])) {
-      while (q < text.size() && isDigit(text[q])) {
-        if (exponent < kExponentCap) exponent = exponent * 10 + (text[q] - '0');
-        ++q;
-      }
-      if (expNegative) exponent = -exponent;
-      p = q;
-    }
-  }
-
-  // The digits without their point and the exponent moved to match, which
-  // strtod reads the same in every locale and rounds correctly (to infinity
-  // or zero out of range). A parser library would add a tenth to the page for
-  // the three fields this reads.
-  std::string plain;
-  plain.reserve(digits + 24);
-  std::size_t fracDigits = 0;
-  bool inFraction = false;
-  for (std::size_t i = numberStart; plain.size() < digits; ++i) {
-    if (text[i] == '.') {
-      inFraction = true;
-      continue;
-    }
-    plain += text[i];
-    if (inFraction) ++fracDigits;
-  }
-  plain += 'e';
-  plain += decimal(exponent - static_cast<long long>(fracDigits));
-  const double result = std::strtod(plain.c_str(), nullptr);
-  return negative ? -result : result;
+  // A number starts with a digit or its point: not a second sign, a blank,
+  // "inf" or "nan".
+  if (p == text.size() || !(isDigit(text[p]) || text[p] == '.')) return 0.0;
+  double value = 0;
+  const auto read = fast_float::from_chars(text.data() + p, text.data() + text.size(), value);
+  if (read.ec == std::errc::invalid_argument) return 0.0;  // a point with no digit
+  return negative ? -value : value;
 }
 
 std::optional<std::int32_t> roundHalfEven32(double value) {
