@@ -124,6 +124,7 @@ const SendCase kSendCases[] = {
     {"count renamed", [](Form1& f) { f.TS(0).visible = true; },
      "name Inner-ring players with $0 T_0"},
     {"label height fitted", [](Form1& f) { f.Label2.height = 999; }, "fit Label2"},
+    {"field text reselected", [](Form1& f) { f.txtNTrade.text = "3"; }, "select 0 0 txtNTrade"},
 };
 
 class Sends : public ::testing::TestWithParam<SendCase> {};
@@ -367,6 +368,11 @@ TEST(Presenter, AskedSurfaceShowsTheSelectionOfTheFocusedFieldOnly) {
   EXPECT_EQ(std::count(sent.begin(), sent.end(), "select 0 3 txtDollars"), 1)
       << ::testing::PrintToString(sent);
   EXPECT_EQ(window.f.txtDollars.sellength, 3);
+  window.f.txtDollars.selstart = 1;
+  window.f.txtDollars.sellength = 99;
+  sent = window.syncCalls();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "select 1 2 txtDollars"), 1)
+      << ::testing::PrintToString(sent);
 }
 
 // On a surface that does not own the selection, a selection the game has
@@ -421,6 +427,14 @@ TEST(Presenter, UnlocksBeforeItFocuses) {
   window.f.focus = Focus::Step;
   EXPECT_EQ(window.syncCalls(),
             std::vector<std::string>({"enabled 1 Command1_3", "focus Command1_3"}));
+}
+
+// The history records a round only after a frame the screen has shown.
+TEST(Presenter, MarksTheFrameShownForTheHistory) {
+  Shown window;
+  window.f.historyFrameShown = false;
+  window.syncCalls();
+  EXPECT_TRUE(window.f.historyFrameShown);
 }
 
 }  // namespace
