@@ -123,6 +123,8 @@ const SendCase kSendCases[] = {
     {"round read out", [](Form1& f) { f.game.round = 5; }, "describe 5 C"},
     {"count renamed", [](Form1& f) { f.TS(0).visible = true; },
      "name Inner-ring players with $0 T_0"},
+    {"label height fitted", [](Form1& f) { f.Label2.height = 999; }, "fit Label2"},
+    {"field text reselected", [](Form1& f) { f.txtNTrade.text = "3"; }, "select 0 0 txtNTrade"},
 };
 
 class Sends : public ::testing::TestWithParam<SendCase> {};
@@ -183,6 +185,8 @@ TEST(Presenter, ScaledAnewSendsEveryPlaceAndLookOnce) {
   };
   EXPECT_EQ(placedIn("Board", "Acircle_1"), 1);
   EXPECT_EQ(placedIn("Ladder", "Acircle_2"), 1);
+  EXPECT_EQ(placedIn("Ladder", "Acircle_3"), 1);
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "ends 7980 Line1_0"), 1);
   EXPECT_EQ(std::count(sent.begin(), sent.end(), "fill #0000ff Acircle_0"), 1);
   EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
                           [](const std::string& s) { return s.rfind("text", 0) == 0; }),
@@ -274,6 +278,8 @@ TEST(Presenter, WhatTheUserDidIsNotSentBack) {
   window.presenter.check(false);
   window.syncCalls();
   EXPECT_FALSE(window.surface.has("checked 0 chkFast"));
+  window.presenter.selected(Field::txtNB, {0, 1});
+  EXPECT_EQ(window.syncCalls(), std::vector<std::string>{});
 }
 
 // Where the focus goes, as the window's rules say: Enter moves on from
@@ -362,6 +368,11 @@ TEST(Presenter, AskedSurfaceShowsTheSelectionOfTheFocusedFieldOnly) {
   EXPECT_EQ(std::count(sent.begin(), sent.end(), "select 0 3 txtDollars"), 1)
       << ::testing::PrintToString(sent);
   EXPECT_EQ(window.f.txtDollars.sellength, 3);
+  window.f.txtDollars.selstart = 1;
+  window.f.txtDollars.sellength = 99;
+  sent = window.syncCalls();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "select 1 2 txtDollars"), 1)
+      << ::testing::PrintToString(sent);
 }
 
 // On a surface that does not own the selection, a selection the game has
@@ -375,6 +386,55 @@ TEST(Presenter, UnshownSelectionWinsOverTheSurfaces) {
   window.presenter.selected(Field::txtDollars, {2, 0});
   EXPECT_EQ(window.f.txtDollars.selstart, 2);
   EXPECT_EQ(window.f.txtDollars.sellength, 0);
+}
+
+// A surface that writes down the index each element is reported back by.
+struct Indexing : Recording {
+  std::vector<int> indexes;
+  int create(const Element& e) override {
+    indexes.push_back(e.index);
+    return Recording::create(e);
+  }
+};
+
+TEST(Presenter, OpensWithTheFirstFieldSelectedAndEachElementUnderItsIndex) {
+  Game game("10", "20", "1");
+  Indexing surface;
+  Presenter presenter(game.f, surface, gameHandlers());
+  presenter.create();
+  presenter.open();
+  presenter.sync();
+  EXPECT_TRUE(surface.has("focus txtNB"));
+  EXPECT_TRUE(surface.has("select 0 2 txtNB"));
+  for (std::size_t h = 0; h < surface.ids.size(); ++h) {
+    const std::string& id = surface.ids[h];
+    for (const std::string array : {"Command1_", "Label3_", "mnuO_"}) {
+      if (id.rfind(array, 0) == 0) {
+        EXPECT_EQ(id, array + std::to_string(surface.indexes[h]));
+      }
+    }
+  }
+  EXPECT_EQ(surface.indexes[static_cast<std::size_t>(presenter.handleOf(Field::txtNTrade))], 2);
+}
+
+// A control the game unlocks and focuses in one frame is unlocked first: a
+// front end cannot focus a locked control.
+TEST(Presenter, UnlocksBeforeItFocuses) {
+  Shown window;
+  window.f.Command1(kStep).enabled = false;
+  window.syncCalls();
+  window.f.Command1(kStep).enabled = true;
+  window.f.focus = Focus::Step;
+  EXPECT_EQ(window.syncCalls(),
+            std::vector<std::string>({"enabled 1 Command1_3", "focus Command1_3"}));
+}
+
+// The history records a round only after a frame the screen has shown.
+TEST(Presenter, MarksTheFrameShownForTheHistory) {
+  Shown window;
+  window.f.historyFrameShown = false;
+  window.syncCalls();
+  EXPECT_TRUE(window.f.historyFrameShown);
 }
 
 }  // namespace
