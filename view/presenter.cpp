@@ -71,6 +71,17 @@ int buttonOf(Focus focus) {
   return -1;
 }
 
+// Visits each control of an array with the item that shows it; the items
+// grow with the array, as a game of more players makes more controls.
+template <class Control, class Item, class Visit>
+void eachShown(const ControlArray<Control>& model, std::vector<Item>& items, Visit visit) {
+  const auto extent = static_cast<std::size_t>(model.extent());
+  if (items.size() < extent) items.resize(extent);
+  for (std::int16_t i = 0; i < model.extent(); ++i) {
+    if (const Control* m = model.find(i)) visit(i, *m, items[static_cast<std::size_t>(i)]);
+  }
+}
+
 std::string indexedName(const char* name, std::int16_t index) {
   return std::string(name) + "_" + std::to_string(index);
 }
@@ -235,20 +246,14 @@ void Presenter::syncLabel(LabelItem& item, Kind kind, Area area, const Label& mo
 }
 
 void Presenter::syncLabels(Labels& labels) {
-  const ControlArray<Label>& model = f_.*labels.model;
-  const auto extent = static_cast<std::size_t>(model.extent());
-  if (labels.items.size() < extent) labels.items.resize(extent);
-  for (std::int16_t i = 0; i < model.extent(); ++i) {
-    const Label* m = model.find(i);
-    if (!m) continue;
-    LabelItem& item = labels.items[static_cast<std::size_t>(i)];
+  eachShown(f_.*labels.model, labels.items, [&](std::int16_t i, const Label& m, LabelItem& item) {
     if (item.handle < 0) {
       item.handle = make({labels.kind, indexedName(labels.id, i), labels.group, i});
       if (labels.kind == Kind::Link) s_.describe(item.handle, kLinkDescription);
       if (labels.name) rename(item, labels.name(f_, i));
     }
-    syncLabel(item, labels.kind, labels.area, *m);
-  }
+    syncLabel(item, labels.kind, labels.area, m);
+  });
 }
 
 void Presenter::syncField(Field field) {
@@ -288,36 +293,26 @@ void Presenter::syncSelection(Field field) {
 }
 
 void Presenter::syncShapes() {
-  const auto circles = static_cast<std::size_t>(f_.Acircle.extent());
-  if (circles_.size() < circles) circles_.resize(circles);
-  for (std::int16_t i = 0; i < f_.Acircle.extent(); ++i) {
-    const Circle* m = f_.Acircle.find(i);
-    if (!m) continue;
-    auto& item = circles_[static_cast<std::size_t>(i)];
+  eachShown(f_.Acircle, circles_, [this](std::int16_t i, const Circle& m, Item<Circle>& item) {
     if (item.handle < 0) item.handle = make({Kind::Circle, indexedName("Acircle", i)});
     // Markers 2 and 3 stand on the ladder, at their players' rows.
     const Area area = i < 2 ? Area::Board : Area::Ladder;
-    const Changes c = item.shown.update(*m, relayout_);
+    const Changes c = item.shown.update(m, relayout_);
     // The light ring around the disc grows with the picture.
-    if (c.look || c.place) s_.fill(item.handle, area, m->fillcolor);
-    if (c.place) s_.place(item.handle, area, *m);
-    if (c.visible) s_.visible(item.handle, m->visible);
-  }
+    if (c.look || c.place) s_.fill(item.handle, area, m.fillcolor);
+    if (c.place) s_.place(item.handle, area, m);
+    if (c.visible) s_.visible(item.handle, m.visible);
+  });
 
   const auto line = [this](Item<Line>& item, const Line& m, Area area) {
     const Changes c = item.shown.update(m, relayout_);
     if (c.place) s_.ends(item.handle, area, m);
     if (c.visible) s_.visible(item.handle, m.visible);
   };
-  const auto rungs = static_cast<std::size_t>(f_.Line1.extent());
-  if (rungs_.size() < rungs) rungs_.resize(rungs);
-  for (std::int16_t i = 0; i < f_.Line1.extent(); ++i) {
-    const Line* m = f_.Line1.find(i);
-    if (!m) continue;
-    auto& item = rungs_[static_cast<std::size_t>(i)];
+  eachShown(f_.Line1, rungs_, [&](std::int16_t i, const Line& m, Item<Line>& item) {
     if (item.handle < 0) item.handle = make({Kind::Line, indexedName("Line1", i)});
-    line(item, *m, Area::Ladder);
-  }
+    line(item, m, Area::Ladder);
+  });
   line(line2_, f_.Line2, Area::Board);
 }
 
