@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "toolkit/chart.h"
+#include "view/drawing.h"
 
 namespace ovali {
 
@@ -14,17 +14,16 @@ class ChartView : public QWidget {
   Q_OBJECT
 
  public:
-  ChartView(QWidget* parent, Chart chart);
-  ChartView(QWidget* parent, std::vector<Chart> charts);
+  ChartView(QWidget* parent, const std::vector<Chart>& charts);
 
-  const Chart& chart() const { return charts_.front(); }
-  void setCharts(std::vector<Chart> charts);
+  const Drawing& drawing() const { return drawing_; }
+  void setCharts(const std::vector<Chart>& charts);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::vector<Chart> charts_;
+  Drawing drawing_;
 };
 
 }  // namespace ovali

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
 #include <vector>
 
 #include "stats/history.h"
+#include "toolkit/text.h"
+#include "view/drawing.h"
 #include "view/look.h"
 
 namespace ovali {
@@ -172,6 +176,43 @@ TEST(ChartLayout, ColoursAsHexTriplets) {
   EXPECT_EQ(hexColor(Color{0, 114, 178}), "#0072b2");
   EXPECT_EQ(hexColor(Color{213, 94, 0}), "#d55e00");
   EXPECT_EQ(hexColor(kWhite), "#ffffff");
+}
+
+// The shapes both front ends paint: the second chart under the first, every
+// shape inside the picture, and the SVG's texts escaped.
+TEST(ChartDrawing, ChartsStackAsOnePictureAndTheirTextsStayText) {
+  History h;
+  h.restart(true);
+  h.offer({0, {0, 1.9, 0, 0.6}, {0, 1.9, 0, 0.6}});
+  h.offer({40, {1.8, 1.9, 0.55, 0.6}, {1.7, 1.9, 0.5, 0.6}});
+  std::vector<Chart> charts = historyCharts(h);
+  ASSERT_EQ(charts.size(), 2u);
+  charts[0].name = "<a & \"b\">";
+  const Drawing d = drawingOf(charts);
+  const double firstHeight = charts[0].height / Projection::kTwipsPerPixel;
+  EXPECT_DOUBLE_EQ(d.height, firstHeight + charts[1].height / Projection::kTwipsPerPixel);
+  int backgrounds = 0;
+  for (const Shape& s : d.shapes) {
+    SCOPED_TRACE(s.text);
+    std::vector<PointF> corners = s.points;
+    if (s.kind != Shape::Kind::Path) {
+      corners = {{s.box.x, s.box.y}, {s.box.x + s.box.width, s.box.y + s.box.height}};
+    }
+    for (const PointF& p : corners) {
+      EXPECT_GE(p.y, -0.01);
+      EXPECT_LE(p.y, d.height + 0.01);
+    }
+    if (s.kind == Shape::Kind::Box && s.box.x == 0 && s.box.width == d.width) {
+      EXPECT_DOUBLE_EQ(s.box.y, backgrounds++ == 0 ? 0 : firstHeight) << "each chart's own";
+    }
+  }
+  EXPECT_EQ(backgrounds, 2);
+
+  const std::string svg = svgOf(d, 2);
+  EXPECT_NE(svg.find("aria-label=\"&lt;a &amp; &quot;b&quot;&gt;\""), std::string::npos) << svg;
+  EXPECT_NE(svg.find(" height=\"" + fixedDecimal(std::ceil(2 * d.height), 0) + "\""),
+            std::string::npos);
+  EXPECT_EQ(svgOf(drawingOf({}), 1), "");
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 #include "help/help.h"
 #include "stats/chart.h"
 #include "view/arrangements.h"
+#include "view/drawing.h"
 #include "view/look.h"
-#include "web/chartsvg.h"
 #include "web/events.h"
 
 // ---- Elements. Strings cross as pointer and length.
@@ -302,7 +302,7 @@ void Page::syncHistory() {
     historyRedraw_.forget();
   }
   if (open && historyRedraw_.due(f_)) {
-    ovali_history_draw(chartsSvg(historyCharts(f_.history), 1.0).c_str());
+    ovali_history_draw(svgOf(drawingOf(historyCharts(f_.history)), 1.0).c_str());
   }
 }
 

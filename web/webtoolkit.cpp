@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "web/chartsvg.h"
+#include "view/drawing.h"
 #include "web/page.h"
 
 // The functions the game sleeps in; the build lists them for Asyncify.
@@ -35,7 +35,7 @@ void WebToolkit::msgbox(std::string_view text) { showBox(text, {}); }
 
 void WebToolkit::msgboxWithChart(std::string_view text, const Chart& chart) {
   // At least its design size, larger with the picture on a large screen.
-  showBox(text, chartSvg(chart, page_ ? std::fmax(1.0, page_->scale()) : 1.0));
+  showBox(text, svgOf(drawingOf({chart}), page_ ? std::fmax(1.0, page_->scale()) : 1.0));
 }
 
 void WebToolkit::showBox(std::string_view text, const std::string& picture) {
