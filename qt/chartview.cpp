@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <cmath>
+#include <utility>
 
 namespace ovali {
 
@@ -73,15 +74,15 @@ QAccessibleInterface* chartAccessible(const QString& key, QObject* object) {
 
 }  // namespace
 
-ChartView::ChartView(QWidget* parent, const std::vector<Chart>& charts) : QWidget(parent) {
+ChartView::ChartView(QWidget* parent, Drawing drawing) : QWidget(parent) {
   [[maybe_unused]] static const bool installed =
       (QAccessible::installFactory(chartAccessible), true);
   setObjectName(QStringLiteral("chart"));
-  setCharts(charts);
+  setDrawing(std::move(drawing));
 }
 
-void ChartView::setCharts(const std::vector<Chart>& charts) {
-  drawing_ = drawingOf(charts);
+void ChartView::setDrawing(Drawing drawing) {
+  drawing_ = std::move(drawing);
   const QString name = QString::fromStdString(drawing_.name);
   if (accessibleName() != name) setAccessibleName(name);
   const QString description = QString::fromStdString(drawing_.description);

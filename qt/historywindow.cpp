@@ -11,17 +11,16 @@
 
 #include "help/help.h"
 #include "qt/chartview.h"
-#include "stats/chart.h"
 
 namespace ovali {
 
-HistoryWindow::HistoryWindow(QWidget* mainWindow, const History& history,
+HistoryWindow::HistoryWindow(QWidget* mainWindow, const History& history, Drawing drawing,
                              std::function<void()> closed)
     : QWidget(mainWindow, Qt::Tool), history_(history), closed_(std::move(closed)) {
   setObjectName(QStringLiteral("history"));
   setWindowTitle(QStringLiteral("History"));
   auto* layout = new QVBoxLayout(this);
-  chart_ = new ChartView(this, historyCharts(history_));
+  chart_ = new ChartView(this, std::move(drawing));
   chart_->setObjectName(QStringLiteral("historyChart"));
   layout->addWidget(chart_);
 
@@ -42,7 +41,7 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, const History& history,
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void HistoryWindow::redraw() { chart_->setCharts(historyCharts(history_)); }
+void HistoryWindow::redraw(Drawing drawing) { chart_->setDrawing(std::move(drawing)); }
 
 void HistoryWindow::open() {
   QWidget* main = parentWidget();

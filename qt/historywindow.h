@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "stats/history.h"
+#include "view/drawing.h"
 
 class QLabel;
 class QPushButton;
@@ -19,9 +20,10 @@ class HistoryWindow : public QWidget {
 
  public:
   // `closed` runs when the user closes the window with its title bar.
-  HistoryWindow(QWidget* mainWindow, const History& history, std::function<void()> closed);
+  HistoryWindow(QWidget* mainWindow, const History& history, Drawing drawing,
+                std::function<void()> closed);
 
-  void redraw();
+  void redraw(Drawing drawing);
   // Shows the window beside the main window, on the screen.
   void open();
 

@@ -274,21 +274,26 @@ bool MainWindow::frame() {
   }
   board_->setBackground(color(f_.backcolor));
 
-  const bool open = f_.mnuHistory.checked;
-  if (!history_ && open) {
-    history_ = new HistoryWindow(this, f_.history, [this] {
-      if (f_.mnuHistory.checked) handle([&] { mnuHistory_Click(f_); });
-    });
-  }
-  if (history_) {
-    if (open && !history_->isVisible()) {
-      history_->open();
-      historyRedraw_.forget();
-    }
-    if (!open && history_->isVisible()) history_->hide();
-    if (open && historyRedraw_.due(f_)) history_->redraw();
-  }
   return std::exchange(relayout_, false);
+}
+
+void MainWindow::historyDrawing(const Drawing& drawing) {
+  if (history_) {
+    history_->redraw(drawing);
+    return;
+  }
+  history_ = new HistoryWindow(this, f_.history, drawing, [this] {
+    if (f_.mnuHistory.checked) handle([&] { mnuHistory_Click(f_); });
+  });
+}
+
+void MainWindow::history(bool open) {
+  if (!history_) return;
+  if (open) {
+    history_->open();
+  } else {
+    history_->hide();
+  }
 }
 
 void MainWindow::text(int h, std::string_view text) {

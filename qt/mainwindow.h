@@ -11,7 +11,6 @@
 #include "qt/board.h"
 #include "qt/captionlabel.h"
 #include "view/form1.h"
-#include "view/history.h"
 #include "view/presenter.h"
 
 class QAction;
@@ -104,7 +103,6 @@ class MainWindow : public QMainWindow, public Surface {
   std::vector<Line> lines_;
 
   HistoryWindow* history_ = nullptr;  // made when first opened
-  HistoryRedraw historyRedraw_;
 
   std::string shownTitle_;
   bool titleShown_ = false;

@@ -107,7 +107,7 @@ MessageDialog::MessageDialog(QWidget* parent, std::string_view text, const Chart
     maxHeight = screen->availableGeometry().height() * 3 / 4;
   }
   if (chart) {
-    chart_ = new ChartView(this, {*chart});
+    chart_ = new ChartView(this, drawingOf({*chart}));
     maxHeight = std::max(maxHeight - chart_->height(), 4 * fm.height());
   }
   const int height = static_cast<int>(std::ceil(measure->size().height()));

@@ -64,6 +64,10 @@ struct Recording : Surface {
     focus_ = h;
     note(h, "focus");
   }
+  void historyDrawing(const Drawing&) override { calls.emplace_back("drawing"); }
+  void history(bool open) override {
+    calls.push_back(std::string("history ") + (open ? "1" : "0"));
+  }
   bool ownsFocus() const override { return owns; }
   int focused() const override { return focus_; }
   Selection selection(int h) const override { return selections.at(h); }
@@ -112,6 +116,8 @@ const SendCase kSendCases[] = {
     {"unseen line end", [](Form1& f) { f.Line2.x2 = 4321; }, "ends 4321 Line2"},
     {"menu check mark", [](Form1& f) { f.mnuO(4).checked = true; }, "menu checked mnuO_4"},
     {"menu bar item", [](Form1& f) { f.mnuHistory.checked = true; }, "menu checked mnuHistory"},
+    {"history opened", [](Form1& f) { f.mnuHistory.checked = true; }, "history 1"},
+    {"history drawn", [](Form1& f) { f.mnuHistory.checked = true; }, "drawing"},
     {"field selection", [](Form1& f) { f.txtDollars.selstart = 1; }, "select 1 0 txtDollars"},
     {"field text", [](Form1& f) { f.txtNTrade.text = "3"; }, "text 3 txtNTrade"},
     {"field locked", [](Form1& f) { f.txtNB.enabled = false; }, "enabled 0 txtNB"},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "stats/chart.h"
 #include "view/look.h"
 #include "view/present.h"
 
@@ -181,6 +182,7 @@ void Presenter::sync() {
     if (model && menus_[i].shown.update(*model).any()) s_.menu(menus_[i].handle, *model);
   }
   if (s_.frame()) relayout_ = true;
+  syncHistory();
 
   for (int i = 0; i < kFieldCount; ++i) {
     syncLabel(captions_[i], Kind::Caption, Area::Inputs, f_.*kFields[i].caption);
@@ -223,6 +225,17 @@ void Presenter::sync() {
   for (int i = 0; i < kFieldCount; ++i) syncSelection(static_cast<Field>(i));
   relayout_ = false;
   f_.historyFrameShown = true;
+}
+
+void Presenter::syncHistory() {
+  const bool open = f_.mnuHistory.checked;
+  // Nothing is drawn while the view is closed: it opens with a new picture.
+  if (open && !historyOpen_) historyRedraw_.forget();
+  if (open && historyRedraw_.due(f_)) s_.historyDrawing(drawingOf(historyCharts(f_.history)));
+  if (open != historyOpen_) {
+    historyOpen_ = open;
+    s_.history(open);
+  }
 }
 
 void Presenter::rename(LabelItem& item, const std::string& name) {

@@ -6,6 +6,7 @@
 
 #include "view/changes.h"
 #include "view/form1.h"
+#include "view/history.h"
 #include "view/surface.h"
 
 namespace ovali {
@@ -100,6 +101,7 @@ class Presenter {
   void syncSelection(Field field);
   void syncShapes();
   void syncFocus();
+  void syncHistory();
   void rename(LabelItem& item, const std::string& name);
   bool enabled(Focus focus) const;
   int make(Element element);
@@ -109,6 +111,8 @@ class Presenter {
   const Handlers& on_;
   bool relayout_ = true;
   Focus shownFocus_ = Focus::None;
+  bool historyOpen_ = false;
+  HistoryRedraw historyRedraw_;
 
   std::vector<Item<MenuItem>> menus_;  // the menu bar's entries, then the options
   std::vector<std::int16_t> options_;  // the index of each option's item

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "toolkit/controls.h"
+#include "view/drawing.h"
 #include "view/form1.h"
 #include "view/projection.h"
 
@@ -80,6 +81,10 @@ class Surface {
   virtual void name(int h, std::string_view name) = 0;
   virtual void describe(int h, std::string_view description) = 0;
   virtual void focus(int h) = 0;
+  // The history view: drawn anew when the history has changed and the view
+  // is open, and opened or closed as View › History says.
+  virtual void historyDrawing(const Drawing& drawing) = 0;
+  virtual void history(bool open) = 0;
 
   // Where the front end's own focus and selection are the truth (its
   // widgets change them by themselves), the presenter asks for them at
@@ -109,4 +114,6 @@ class Surface {
   void select(int h, ::ovali::Selection selection) override;                                   \
   void name(int h, std::string_view name) override;                                            \
   void describe(int h, std::string_view description) override;                                 \
-  void focus(int h) override
+  void focus(int h) override;                                                                  \
+  void historyDrawing(const ::ovali::Drawing& drawing) override;                               \
+  void history(bool open) override

@@ -9,7 +9,7 @@
 #include "commands/routes.h"
 #include "commands/viewmenu.h"
 #include "help/help.h"
-#include "stats/chart.h"
+#include "stats/history.h"
 #include "view/arrangements.h"
 #include "view/drawing.h"
 #include "view/look.h"
@@ -265,7 +265,6 @@ void Page::project(double width, double height) {
 }
 
 bool Page::frame() {
-  syncHistory();
   const bool relayout = relayout_;
   if (relayout_) layout();
   relayout_ = false;
@@ -293,17 +292,10 @@ bool Page::frame() {
   return relayout;
 }
 
-void Page::syncHistory() {
-  const bool open = f_.mnuHistory.checked;
-  if (open != historyShown_) {
-    historyShown_ = open;
-    ovali_history_show(open, historyHelp().c_str());
-    // Nothing is drawn while it is closed.
-    historyRedraw_.forget();
-  }
-  if (open && historyRedraw_.due(f_)) {
-    ovali_history_draw(svgOf(drawingOf(historyCharts(f_.history)), 1.0).c_str());
-  }
+void Page::history(bool open) { ovali_history_show(open, historyHelp().c_str()); }
+
+void Page::historyDrawing(const Drawing& drawing) {
+  ovali_history_draw(svgOf(drawing, 1.0).c_str());
 }
 
 void Page::text(int h, std::string_view s) {

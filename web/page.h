@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "view/form1.h"
-#include "view/history.h"
 #include "view/presenter.h"
 #include "view/projection.h"
 
@@ -33,7 +32,6 @@ class Page : public Surface {
  private:
   void layout();
   void project(double width, double height);
-  void syncHistory();
 
   Form1& f_;
   Projection projection_;
@@ -45,9 +43,6 @@ class Page : public Surface {
   bool titleShown_ = false;
   std::string lastRound_;  // the round and phase said last, or shown at the start
   std::string shownAddress_;
-
-  bool historyShown_ = false;
-  HistoryRedraw historyRedraw_;
 };
 
 }  // namespace ovali
