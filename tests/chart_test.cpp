@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -178,40 +179,105 @@ TEST(ChartLayout, ColoursAsHexTriplets) {
   EXPECT_EQ(hexColor(kWhite), "#ffffff");
 }
 
-// The shapes both front ends paint: the second chart under the first, every
-// shape inside the picture, and the SVG's texts escaped.
-TEST(ChartDrawing, ChartsStackAsOnePictureAndTheirTextsStayText) {
-  History h;
-  h.restart(true);
-  h.offer({0, {0, 1.9, 0, 0.6}, {0, 1.9, 0, 0.6}});
-  h.offer({40, {1.8, 1.9, 0.55, 0.6}, {1.7, 1.9, 0.5, 0.6}});
-  std::vector<Chart> charts = historyCharts(h);
-  ASSERT_EQ(charts.size(), 2u);
-  charts[0].name = "<a & \"b\">";
-  const Drawing d = drawingOf(charts);
-  const double firstHeight = charts[0].height / Projection::kTwipsPerPixel;
-  EXPECT_DOUBLE_EQ(d.height, firstHeight + charts[1].height / Projection::kTwipsPerPixel);
-  int backgrounds = 0;
-  for (const Shape& s : d.shapes) {
-    SCOPED_TRACE(s.text);
-    std::vector<PointF> corners = s.points;
-    if (s.kind != Shape::Kind::Path) {
-      corners = {{s.box.x, s.box.y}, {s.box.x + s.box.width, s.box.y + s.box.height}};
-    }
-    for (const PointF& p : corners) {
-      EXPECT_GE(p.y, -0.01);
-      EXPECT_LE(p.y, d.height + 0.01);
-    }
-    if (s.kind == Shape::Kind::Box && s.box.x == 0 && s.box.width == d.width) {
-      EXPECT_DOUBLE_EQ(s.box.y, backgrounds++ == 0 ? 0 : firstHeight) << "each chart's own";
-    }
-  }
-  EXPECT_EQ(backgrounds, 2);
+int occurrences(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
 
-  const std::string svg = svgOf(d, 2);
-  EXPECT_NE(svg.find("aria-label=\"&lt;a &amp; &quot;b&quot;&gt;\""), std::string::npos) << svg;
-  EXPECT_NE(svg.find(" height=\"" + fixedDecimal(std::ceil(2 * d.height), 0) + "\""),
-            std::string::npos);
+// The shapes both front ends paint, each chart under the one before: every
+// shape within its own chart, each bar, marker, key and text as
+// toolkit/chart.h says, and the SVG true to the shapes.
+TEST(ChartDrawing, EveryPartOfEachChartBecomesItsShape) {
+  Distribution spread;
+  for (int i = 0; i < 8; ++i) {
+    spread.average[static_cast<std::size_t>(i)] = 12.5f / static_cast<float>(i + 1);
+    spread.theory[static_cast<std::size_t>(i)] = 12.5f / static_cast<float>(i + 2);
+  }
+  History apart;
+  apart.restart(true);
+  apart.offer({0, {0, 1.9, 0, 0.6}, {0, 1.9, 0, 0.6}});
+  apart.offer({40, {1.8, 1.9, 0.55, 0.6}, {1.7, 1.9, 0.5, 0.6}});
+  const struct {
+    const char* name;
+    std::vector<Chart> charts;
+  } cases[] = {
+      {"the analysis", {*distributionChart(spread, 3)}},
+      {"the history with the rings apart", historyCharts(apart)},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.name);
+    std::vector<Chart> charts = row.charts;
+    charts[0].name = "<a & \"b\">";
+    const Drawing d = drawingOf(charts);
+    std::size_t at = 0;
+    double top = 0, widest = 0;
+    int left = 0, right = 0, dashed = 0;
+    for (const Chart& c : charts) {
+      const double px = Projection::kTwipsPerPixel, bottom = top + c.height / px;
+      ASSERT_LT(at, d.shapes.size());
+      const Shape& background = d.shapes[at++];
+      EXPECT_EQ(background.color, c.background);
+      EXPECT_DOUBLE_EQ(background.box.y, top) << "each chart under the one before";
+      std::size_t markers = c.line.size() + (c.lineLegend.text.text.empty() ? 0 : 1);
+      for (const ChartSeries& s : c.series) {
+        if (s.marker != Marker::None)
+          markers += s.marks.size() + (s.legend.text.text.empty() ? 0 : 1);
+      }
+      std::size_t bars = c.bars.size() + (c.barLegend.text.text.empty() ? 0 : 1);
+      const auto nextChart = [&](const Shape& s) {
+        return s.kind == Shape::Kind::Box && s.box.x == 0 && s.box.y == bottom;
+      };
+      for (; at < d.shapes.size() && !nextChart(d.shapes[at]); ++at) {
+        const Shape& s = d.shapes[at];
+        SCOPED_TRACE(s.text);
+        std::vector<PointF> corners = s.points;
+        if (s.kind != Shape::Kind::Path) {
+          corners = {{s.box.x, s.box.y}, {s.box.x + s.box.width, s.box.y + s.box.height}};
+        }
+        for (const PointF& p : corners) {
+          EXPECT_TRUE(p.y >= top - 0.01 && p.y <= bottom + 0.01) << "inside its own chart";
+        }
+        switch (s.kind) {
+          case Shape::Kind::Disc:
+          case Shape::Kind::Square:
+            EXPECT_FLOAT_EQ(s.box.width, 2 * c.markerRadius / px);
+            EXPECT_FLOAT_EQ(s.box.height, s.box.width);
+            --markers;
+            break;
+          case Shape::Kind::Box:
+            if (s.color == c.barColor) --bars;
+            break;
+          case Shape::Kind::Path:
+            EXPECT_TRUE(s.points.front().x != s.points.back().x ||
+                        s.points.front().y != s.points.back().y)
+                << "a line of some length";
+            dashed += s.stroke == Stroke::Dashed;
+            break;
+          case Shape::Kind::Text:
+            EXPECT_EQ(s.color, c.ink);
+            left += s.alignment == Alignment::Left;
+            right += s.alignment == Alignment::Right;
+            break;
+        }
+      }
+      EXPECT_EQ(markers, 0u) << "a marker on each point, mark and legend key";
+      EXPECT_EQ(bars, 0u) << "each bar and the bars' key";
+      top = bottom;
+      widest = std::max(widest, c.width / px);
+    }
+    EXPECT_EQ(at, d.shapes.size());
+    EXPECT_DOUBLE_EQ(d.height, top);
+    EXPECT_DOUBLE_EQ(d.width, widest);
+
+    const std::string svg = svgOf(d, 2);
+    EXPECT_EQ(occurrences(svg, "aria-label=\"&lt;a &amp; &quot;b&quot;&gt;\""), 1) << svg;
+    EXPECT_EQ(occurrences(svg, " aria-description="), charts[0].description.empty() ? 0 : 1);
+    EXPECT_EQ(occurrences(svg, " height=\"" + fixedDecimal(std::ceil(2 * d.height), 0) + "\""), 1);
+    EXPECT_EQ(occurrences(svg, "text-anchor=\"start\""), left);
+    EXPECT_EQ(occurrences(svg, "text-anchor=\"end\""), right);
+    EXPECT_EQ(occurrences(svg, "stroke-dasharray"), dashed);
+  }
   EXPECT_EQ(svgOf(drawingOf({}), 1), "");
 }
 

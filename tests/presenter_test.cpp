@@ -116,8 +116,6 @@ const SendCase kSendCases[] = {
     {"unseen line end", [](Form1& f) { f.Line2.x2 = 4321; }, "ends 4321 Line2"},
     {"menu check mark", [](Form1& f) { f.mnuO(4).checked = true; }, "menu checked mnuO_4"},
     {"menu bar item", [](Form1& f) { f.mnuHistory.checked = true; }, "menu checked mnuHistory"},
-    {"history opened", [](Form1& f) { f.mnuHistory.checked = true; }, "history 1"},
-    {"history drawn", [](Form1& f) { f.mnuHistory.checked = true; }, "drawing"},
     {"field selection", [](Form1& f) { f.txtDollars.selstart = 1; }, "select 1 0 txtDollars"},
     {"field text", [](Form1& f) { f.txtNTrade.text = "3"; }, "text 3 txtNTrade"},
     {"field locked", [](Form1& f) { f.txtNB.enabled = false; }, "enabled 0 txtNB"},
@@ -441,6 +439,29 @@ TEST(Presenter, MarksTheFrameShownForTheHistory) {
   window.f.historyFrameShown = false;
   window.syncCalls();
   EXPECT_TRUE(window.f.historyFrameShown);
+}
+
+// The history view is drawn only while it is open, and it opens with the
+// game as it stands, even when a run has drawn it a moment ago.
+TEST(Presenter, DrawsTheHistoryOnlyWhileItIsOpen) {
+  using Calls = std::vector<std::string>;
+  Shown window;
+  Form1& f = window.f;
+  const auto played = [&f] {
+    const std::int64_t round = f.history.points().empty() ? 0 : f.history.points().back().round;
+    f.history.offer({round + 1, {1, 1.9, 0.3, 0.6}, {1, 1.9, 0.3, 0.6}});
+  };
+  played();
+  EXPECT_EQ(window.syncCalls(), Calls{}) << "closed";
+  f.mnuHistory.checked = true;
+  EXPECT_EQ(window.syncCalls(), (Calls{"menu checked mnuHistory", "drawing", "history 1"}));
+  EXPECT_EQ(window.syncCalls(), Calls{});
+  f.mnuHistory.checked = false;
+  EXPECT_EQ(window.syncCalls(), (Calls{"menu unchecked mnuHistory", "history 0"}));
+  f.game.running = kTrue;  // a run redraws it a few times a second at most
+  played();
+  f.mnuHistory.checked = true;
+  EXPECT_EQ(window.syncCalls(), (Calls{"menu checked mnuHistory", "drawing", "history 1"}));
 }
 
 }  // namespace
