@@ -288,12 +288,8 @@ void MainWindow::historyDrawing(const Drawing& drawing) {
 }
 
 void MainWindow::history(bool open) {
-  if (!history_) return;
-  if (open) {
-    history_->open();
-  } else {
-    history_->hide();
-  }
+  if (history_ && open) history_->open();
+  if (history_ && !open) history_->hide();
 }
 
 void MainWindow::text(int h, std::string_view text) {
