@@ -14,7 +14,6 @@ class ChartView : public QWidget {
  public:
   ChartView(QWidget* parent, Drawing drawing);
 
-  const Drawing& drawing() const { return drawing_; }
   void setDrawing(Drawing drawing);
 
  protected:

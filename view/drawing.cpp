@@ -152,19 +152,23 @@ std::string num(double pixels) { return fixedDecimal(pixels, 2); }
 
 std::string svgShape(const Shape& s) {
   const RectF& b = s.box;
-  const std::string rect = "x=\"" + num(b.x) + "\" y=\"" + num(b.y) + "\" width=\"" + num(b.width) +
-                           "\" height=\"" + num(b.height) + "\"";
-  const std::string fill = " fill=\"" + hexColor(s.color) + "\"";
-  const std::string rim =
-      " stroke=\"" + hexColor(s.rim) + "\" stroke-width=\"" + num(s.lineWidth) + "\"/>";
+  // Only the attributes the shape's kind has are written.
+  const auto rect = [&b] {
+    return "x=\"" + num(b.x) + "\" y=\"" + num(b.y) + "\" width=\"" + num(b.width) +
+           "\" height=\"" + num(b.height) + "\"";
+  };
+  const auto fill = [&s] { return " fill=\"" + hexColor(s.color) + "\""; };
+  const auto rim = [&s] {
+    return " stroke=\"" + hexColor(s.rim) + "\" stroke-width=\"" + num(s.lineWidth) + "\"/>";
+  };
   switch (s.kind) {
     case Shape::Kind::Box:
-      return "<rect " + rect + fill + "/>";
+      return "<rect " + rect() + fill() + "/>";
     case Shape::Kind::Square:
-      return "<rect " + rect + fill + rim;
+      return "<rect " + rect() + fill() + rim();
     case Shape::Kind::Disc:
       return "<circle cx=\"" + num(b.x + b.width / 2) + "\" cy=\"" + num(b.y + b.height / 2) +
-             "\" r=\"" + num(b.width / 2) + "\"" + fill + rim;
+             "\" r=\"" + num(b.width / 2) + "\"" + fill() + rim();
     case Shape::Kind::Path: {
       std::string svg = "<polyline points=\"";
       for (const PointF& p : s.points) svg += num(p.x) + "," + num(p.y) + " ";
@@ -190,7 +194,7 @@ std::string svgShape(const Shape& s) {
     anchor = "end";
   }
   return "<text x=\"" + num(x) + "\" y=\"" + num(b.y + b.height / 2) + "\" text-anchor=\"" +
-         anchor + "\" dominant-baseline=\"central\"" + fill + ">" + escaped(s.text) + "</text>";
+         anchor + "\" dominant-baseline=\"central\"" + fill() + ">" + escaped(s.text) + "</text>";
 }
 
 }  // namespace

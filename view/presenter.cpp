@@ -107,8 +107,6 @@ std::string outerCountName(const Form1& f, std::int16_t row) { return countName(
 Presenter::Presenter(Form1& f, Surface& surface, const Handlers& handlers)
     : f_(f), s_(surface), on_(handlers) {}
 
-int Presenter::make(Element element) { return s_.create(element); }
-
 void Presenter::create() {
   for (int i = 0; i < kMenuCount; ++i) {
     const MenuEntry& entry = kMenus[i];
@@ -119,14 +117,14 @@ void Presenter::create() {
     e.opensMenu =
         i == kOptionsMenu || std::any_of(std::begin(kMenus), std::end(kMenus),
                                          [i](const MenuEntry& m) { return m.parent == i; });
-    menus_.push_back({make(e), {}});
+    menus_.push_back({s_.create(e), {}});
   }
   for (std::int16_t k = 0; k < f_.mnuO.extent(); ++k) {
     if (!f_.mnuO.exists(k)) continue;
     Element e{Kind::Option, indexedName("mnuO", k), menus_[kOptionsMenu].handle, k};
     e.checkable = true;
     options_.push_back(k);
-    menus_.push_back({make(e), {}});
+    menus_.push_back({s_.create(e), {}});
   }
 
   // The controls that take the focus come in the window's tab order, which
@@ -134,26 +132,26 @@ void Presenter::create() {
   buttons_.resize(static_cast<std::size_t>(f_.Command1.extent()));
   for (Focus focus : Form1::tabOrder) {
     if (const int i = fieldOf(focus); i >= 0) {
-      fields_[i].handle = make({Kind::Field, kFields[i].id, -1, i, focus});
+      fields_[i].handle = s_.create({Kind::Field, kFields[i].id, -1, i, focus});
       s_.name(fields_[i].handle, (f_.*kFields[i].caption).caption);
     } else if (const int b = buttonOf(focus); b >= 0 && f_.Command1.exists(b)) {
       buttons_[static_cast<std::size_t>(b)].handle =
-          make({Kind::Button, indexedName("Command1", b), -1, b, focus});
+          s_.create({Kind::Button, indexedName("Command1", b), -1, b, focus});
     } else if (focus == Focus::chkFast) {
-      fast_.handle = make({Kind::CheckBox, "chkFast", -1, -1, focus});
+      fast_.handle = s_.create({Kind::CheckBox, "chkFast", -1, -1, focus});
     }
   }
   for (int i = 0; i < kFieldCount; ++i) {
     Element e{Kind::Caption, kFields[i].captionId};
     e.labelFor = fields_[i].handle;
-    captions_[i].handle = make(e);
+    captions_[i].handle = s_.create(e);
   }
-  counter_.handle = make({Kind::Number, "C"});
+  counter_.handle = s_.create({Kind::Number, "C"});
   rename(counter_, std::string(kRoundName));
-  line2_.handle = make({Kind::Line, "Line2"});
-  board_ = make({Kind::Group, "board"});
+  line2_.handle = s_.create({Kind::Line, "Line2"});
+  board_ = s_.create({Kind::Group, "board"});
   s_.name(board_, "Players");
-  ladder_ = make({Kind::Group, "ladder"});
+  ladder_ = s_.create({Kind::Group, "ladder"});
   s_.name(ladder_, "Players by amount");
 
   arrays_ = {
@@ -261,7 +259,7 @@ void Presenter::syncLabel(LabelItem& item, Kind kind, Area area, const Label& mo
 void Presenter::syncLabels(Labels& labels) {
   eachShown(f_.*labels.model, labels.items, [&](std::int16_t i, const Label& m, LabelItem& item) {
     if (item.handle < 0) {
-      item.handle = make({labels.kind, indexedName(labels.id, i), labels.group, i});
+      item.handle = s_.create({labels.kind, indexedName(labels.id, i), labels.group, i});
       if (labels.kind == Kind::Link) s_.describe(item.handle, kLinkDescription);
       if (labels.name) rename(item, labels.name(f_, i));
     }
@@ -307,7 +305,7 @@ void Presenter::syncSelection(Field field) {
 
 void Presenter::syncShapes() {
   eachShown(f_.Acircle, circles_, [this](std::int16_t i, const Circle& m, Item<Circle>& item) {
-    if (item.handle < 0) item.handle = make({Kind::Circle, indexedName("Acircle", i)});
+    if (item.handle < 0) item.handle = s_.create({Kind::Circle, indexedName("Acircle", i)});
     // Markers 2 and 3 stand on the ladder, at their players' rows.
     const Area area = i < 2 ? Area::Board : Area::Ladder;
     const Changes c = item.shown.update(m, relayout_);
@@ -323,7 +321,7 @@ void Presenter::syncShapes() {
     if (c.visible) s_.visible(item.handle, m.visible);
   };
   eachShown(f_.Line1, rungs_, [&](std::int16_t i, const Line& m, Item<Line>& item) {
-    if (item.handle < 0) item.handle = make({Kind::Line, indexedName("Line1", i)});
+    if (item.handle < 0) item.handle = s_.create({Kind::Line, indexedName("Line1", i)});
     line(item, m, Area::Ladder);
   });
   line(line2_, f_.Line2, Area::Board);

@@ -104,7 +104,6 @@ class Presenter {
   void syncHistory();
   void rename(LabelItem& item, const std::string& name);
   bool enabled(Focus focus) const;
-  int make(Element element);
 
   Form1& f_;
   Surface& s_;
