@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/gamestate.h"
 #include "view/form1.h"
 
 namespace ovali {
@@ -18,10 +19,6 @@ struct AddressSettings {
   // By the Options menu's items, 0 to 4.
   std::array<bool, 5> options{};
 };
-
-// The options' names in an address, by menu item.
-inline constexpr std::array<std::string_view, 5> kOptionNames{"separate", "inner", "outer", "one",
-                                                              "random"};
 
 struct AddressReading {
   AddressSettings settings;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "toolkit/flags.h"
@@ -52,5 +53,11 @@ struct GameState {
   Flag alltoone = kFalse;
   Flag separate = kFalse;
 };
+
+// The options' names in an address or on the lab's command line, in the
+// order of the Options menu's items and of the flags below: separate,
+// inneronly, outeronly, alltoone, randomexchange.
+inline constexpr std::array<std::string_view, 5> kOptionNames{"separate", "inner", "outer", "one",
+                                                              "random"};
 
 }  // namespace ovali
