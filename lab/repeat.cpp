@@ -43,7 +43,8 @@ std::uint64_t mix(std::uint64_t z) {
 class Ladder {
  public:
   Ladder(int players, int quanta, bool apart)
-      : apart_(apart), counts_(apart ? 2 : 1), whole_(static_cast<std::size_t>(quanta) + 1, 0),
+      : apart_(apart), counts_(apart ? 2 : 1),
+        whole_(apart ? static_cast<std::size_t>(quanta) + 1 : 0, 0),
         cLogC_(static_cast<std::size_t>(players) + 1, 0.0) {
     for (auto& c : counts_) c.assign(static_cast<std::size_t>(quanta) + 1, 0);
     for (std::size_t c = 2; c < cLogC_.size(); ++c) {
@@ -52,24 +53,34 @@ class Ladder {
   }
 
   void count(const std::vector<std::int16_t>& holdings) {
-    for (int k = 0; k <= top_; ++k) {
-      whole_[static_cast<std::size_t>(k)] = 0;
-      for (auto& c : counts_) c[static_cast<std::size_t>(k)] = 0;
+    for (auto& c : counts_) std::fill_n(c.begin(), top_ + 1, 0);
+    if (apart_) std::fill_n(whole_.begin(), top_ + 1, 0);
+    // The rounds keep every holding from 0 to all the money; anything else
+    // is counted at the top, never outside the counts.
+    const auto last = static_cast<unsigned>(counts_[0].size() - 1);
+    unsigned top = 0;
+    if (!apart_) {
+      for (const std::int16_t h : holdings) {
+        const unsigned level = std::min(static_cast<unsigned>(h), last);
+        ++counts_[0][level];
+        top = std::max(top, level);
+      }
+    } else {
+      for (std::size_t i = 0; i < holdings.size(); ++i) {
+        const unsigned level = std::min(static_cast<unsigned>(holdings[i]), last);
+        ++counts_[i % 2 == 0 ? 1 : 0][level];
+        ++whole_[level];
+        top = std::max(top, level);
+      }
     }
-    top_ = 0;
-    const std::size_t last = whole_.size() - 1;
-    for (std::size_t i = 0; i < holdings.size(); ++i) {
-      const auto level = std::min(static_cast<std::size_t>(std::max<int>(holdings[i], 0)), last);
-      ++counts_[apart_ && i % 2 == 0 ? 1 : 0][level];
-      ++whole_[level];
-      top_ = std::max(top_, static_cast<int>(level));
-    }
+    top_ = static_cast<int>(top);
   }
 
   int top() const { return top_; }
   std::size_t groups() const { return counts_.size(); }
   const std::vector<int>& group(std::size_t g) const { return counts_[g]; }
-  const std::vector<int>& whole() const { return whole_; }
+  // Every player together.
+  const std::vector<int>& whole() const { return apart_ ? whole_ : counts_[0]; }
 
   // The Gini coefficient of the money of the players counted in `c`.
   double gini(const std::vector<int>& c) const {
