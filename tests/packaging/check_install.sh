@@ -46,6 +46,7 @@ root=$scratch
 # test binary in the package is as much a fault as a missing icon.
 installed=(
   "usr/bin/ovali"
+  "usr/bin/ovali-lab"
   "$desktop"
   "$icon"
   "$metainfo"
@@ -54,6 +55,10 @@ installed=(
 check "installed files" "$(cd "$root" && find . -type f | sed 's|^\./||' | sort)" \
   "$(printf '%s\n' "${installed[@]}" | sort)"
 check "program is executable" "$([ -x "$root/usr/bin/ovali" ] && echo yes)" yes
+check "the lab lists its experiments" "$("$root/usr/bin/ovali-lab" --list 2>&1 | tr '\n' ' ')" \
+  "money players bills one rings many own "
+check "the lab refuses a bad argument with status 2 and nothing on standard output" \
+  "$("$root/usr/bin/ovali-lab" money --repeats 1 2>/dev/null; echo "status $?")" "status 2"
 check "licence is the MIT text" "$(head -n 1 "$root/usr/share/doc/ovali/copyright" 2>/dev/null)" \
   "MIT License"
 
