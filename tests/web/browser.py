@@ -1,6 +1,8 @@
 """Debian's headless Chromium under Selenium, for the browser tests and the benchmark."""
 
+import atexit
 import os
+import shutil
 import tempfile
 import time
 
@@ -23,7 +25,19 @@ def chromium(width=1000, height=800, extra=()):
                      "--user-data-dir=" + profile, f"--window-size={width},{height}", *extra):
         options.add_argument(argument)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    # The profile goes with the browser, and at the latest with the test
+    # process, also when a test fails before it quits the browser.
+    atexit.register(shutil.rmtree, profile, True)
     driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+    quit_browser = driver.quit
+
+    def quit_and_clean():
+        try:
+            quit_browser()
+        finally:
+            shutil.rmtree(profile, ignore_errors=True)
+
+    driver.quit = quit_and_clean
     driver.set_script_timeout(30)
     return driver
 
