@@ -49,9 +49,8 @@ double labRoundsPerSecond(int players, int total) {
 int main() {
   for (auto [players, total, text] : {std::tuple{200, 400, "200"}, std::tuple{30, 30, "30"}}) {
     const std::string dollars = std::to_string(total);
-    const double alone = bench::bestOfThree([&] {
-      return bench::bareRoundsPerSecond(text, dollars.c_str(), std::chrono::seconds(1));
-    });
+    const double alone = bench::bestOfThree(
+        [&] { return bench::bareRoundsPerSecond(text, dollars.c_str(), std::chrono::seconds(1)); });
     const double lab = bench::bestOfThree([&] { return labRoundsPerSecond(players, total); });
     std::printf("%d players, $%d: game alone %.0f rounds/s, a lab game %.0f (%.2f of it)\n",
                 players, total, alone, lab, lab / alone);
@@ -61,8 +60,9 @@ int main() {
   money.plan.repeats = 8;
   const double one = bench::bestOfThree([&] { return 1 / play(money, 1); });
   const double two = bench::bestOfThree([&] { return 1 / play(money, 2); });
-  std::printf("money at 200 players, 16 games: 1 thread %.2f s, 2 threads %.2f s (%.2f times as fast)\n",
-              1 / one, 1 / two, two / one);
+  std::printf(
+      "money at 200 players, 16 games: 1 thread %.2f s, 2 threads %.2f s (%.2f times as fast)\n",
+      1 / one, 1 / two, two / one);
   for (std::string_view name : kExperimentNames) {
     const Experiment e = *makeExperiment(name, Setting{}, Setting{60, 60, 1, {}});
     std::printf("%-8s default (%zu games) on %d threads: %.2f s\n", std::string(name).c_str(),

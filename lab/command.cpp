@@ -55,14 +55,16 @@ std::optional<LabCommand> readLabCommand(std::span<const std::string_view> args,
       if (!readNumber(value, r, 2) || r > 100000) return bad("a whole number of at least 2");
       repeats = r;
     } else if (arg == "--rounds") {
-      if (!readNumber(value, plan.rounds, std::int64_t{10}) || plan.rounds > (std::int64_t{1} << 40)) {
+      if (!readNumber(value, plan.rounds, std::int64_t{10}) ||
+          plan.rounds > (std::int64_t{1} << 40)) {
         return bad("a whole number of at least 10");
       }
       roundsGiven = true;
     } else if (arg == "--seed") {
       if (!readNumber(value, plan.seed, std::uint64_t{0})) return bad("a whole number");
     } else if (arg == "--threads") {
-      if (!readNumber(value, c.threads, 1) || c.threads > 256) return bad("a whole number from 1 to 256");
+      if (!readNumber(value, c.threads, 1) || c.threads > 256)
+        return bad("a whole number from 1 to 256");
     } else if (arg == "--players" || arg == "--total" || arg == "--units") {
       int n = 0;
       if (!readNumber(value, n, std::numeric_limits<int>::min())) return bad("a whole number");
@@ -93,7 +95,9 @@ std::optional<LabCommand> readLabCommand(std::span<const std::string_view> args,
     }
   }
   if (name == "own" && !versus) {
-    error = "own compares the base with a second setting: give it with --vs, for example --vs players=60,total=60";
+    error =
+        "own compares the base with a second setting: give it with --vs, for example --vs "
+        "players=60,total=60";
     return std::nullopt;
   }
   auto e = makeExperiment(name, base, versus.value_or(base));

@@ -43,7 +43,8 @@ std::uint64_t mix(std::uint64_t z) {
 class Ladder {
  public:
   Ladder(int players, int quanta, bool apart)
-      : apart_(apart), counts_(apart ? 2 : 1),
+      : apart_(apart),
+        counts_(apart ? 2 : 1),
         whole_(apart ? static_cast<std::size_t>(quanta) + 1 : 0, 0),
         cLogC_(static_cast<std::size_t>(players) + 1, 0.0) {
     for (auto& c : counts_) c.assign(static_cast<std::size_t>(quanta) + 1, 0);
@@ -137,7 +138,8 @@ void recordTemperatures(const GameState& g, bool apart, RepeatResult& r) {
 }  // namespace
 
 std::vector<std::int64_t> traceRounds(const Plan& plan) {
-  const std::int64_t last = std::max<std::int64_t>(0, plan.warmup) + std::max<std::int64_t>(0, plan.rounds);
+  const std::int64_t last =
+      std::max<std::int64_t>(0, plan.warmup) + std::max<std::int64_t>(0, plan.rounds);
   std::vector<std::int64_t> rounds{0};
   for (int step = 0;; ++step) {
     const auto round = static_cast<std::int64_t>(std::floor(std::pow(10.0, step / 10.0)));

@@ -111,8 +111,8 @@ std::string distributionSentence(const Experiment& e, const LabResults& r) {
   const VariantResult& va = r.variants[0];
   const VariantResult& vb = r.variants[1];
   std::string fraction = "the fraction from one amount to the next " +
-                         movedFrom(a->fraction, b->fraction, "rose", "fell", 2) +
-                         " (in theory " + fixed(va.ratio, 2) + " and " + fixed(vb.ratio, 2) + ")";
+                         movedFrom(a->fraction, b->fraction, "rose", "fell", 2) + " (in theory " +
+                         fixed(va.ratio, 2) + " and " + fixed(vb.ratio, 2) + ")";
   std::string broke;
   if (shares) {
     auto share = [](const GroupResult& g) {
@@ -123,8 +123,8 @@ std::string distributionSentence(const Experiment& e, const LabResults& r) {
       e.half *= scale;
       return e;
     };
-    broke = "the share of players broke " + movedFrom(share(*a), share(*b), "rose", "fell", 1) +
-            " %";
+    broke =
+        "the share of players broke " + movedFrom(share(*a), share(*b), "rose", "fell", 1) + " %";
   } else {
     broke = "players broke " + movedFrom(a->broke, b->broke, "rose", "fell", 1);
   }
@@ -137,13 +137,15 @@ std::string oneSentence(const LabResults& r) {
   if (!a || !b) return {};
   const bool same = !differ(a->broke, b->broke) && !differ(a->gini, b->gini);
   std::string text = "Giving all the money to one player: ";
-  text += same ? "the same equilibrium as the usual deal, " : "another equilibrium than the usual deal, ";
+  text += same ? "the same equilibrium as the usual deal, "
+               : "another equilibrium than the usual deal, ";
   text += "players broke " + withInterval(b->broke, 1) + " against " + withInterval(a->broke, 1) +
           ", Gini " + fixed(b->gini.mean, 2) + " against " + fixed(a->gini.mean, 2);
   const Estimate& slow = r.variants[1].approach;
   const Estimate& fast = r.variants[0].approach;
   if (slow.count > 0 && fast.count > 0) {
-    text += "; it takes " + groupedDecimal(std::llround(slow.mean)) + " rounds to come within 5 % of it instead of " +
+    text += "; it takes " + groupedDecimal(std::llround(slow.mean)) +
+            " rounds to come within 5 % of it instead of " +
             groupedDecimal(std::llround(fast.mean));
   }
   return text + ".";
@@ -213,9 +215,7 @@ std::size_t jobCount(const Experiment& e) {
   return e.variants.size() * static_cast<std::size_t>(std::max(0, e.plan.repeats));
 }
 
-std::size_t variantOfJob(const Experiment& e, std::size_t job) {
-  return job % e.variants.size();
-}
+std::size_t variantOfJob(const Experiment& e, std::size_t job) { return job % e.variants.size(); }
 
 int repeatOfJob(const Experiment& e, std::size_t job) {
   return static_cast<int>(job / e.variants.size());
@@ -237,8 +237,7 @@ LabResults combine(const Experiment& e, const std::vector<const RepeatResult*>& 
     vr.repeats = static_cast<int>(games.size());
     out.done += vr.repeats;
     vr.ratio = levelRatio(s.players, s.quanta());
-    vr.fluctuationLaw =
-        s.players > 0 ? std::sqrt(2 * vr.ratio / (1 + vr.ratio) / s.players) : 0;
+    vr.fluctuationLaw = s.players > 0 ? std::sqrt(2 * vr.ratio / (1 + vr.ratio) / s.players) : 0;
     for (const std::string& n : variant.notes) vr.note += (vr.note.empty() ? "" : " ") + n;
     if (s.random()) {
       vr.note += std::string(vr.note.empty() ? "" : " ") +
@@ -271,15 +270,15 @@ LabResults combine(const Experiment& e, const std::vector<const RepeatResult*>& 
           return k < a.size() ? a[k] : 0.0;
         }));
       }
-      gr.fraction = collect([&](const RepeatResult& g) { return fittedFraction(g.average[group]); });
+      gr.fraction =
+          collect([&](const RepeatResult& g) { return fittedFraction(g.average[group]); });
       gr.broke = collect([&](const RepeatResult& g) {
         return g.average[group].empty() ? 0.0 : g.average[group][0];
       });
       gr.gini = collect([&](const RepeatResult& g) { return g.gini[group]; });
       gr.entropy = collect([&](const RepeatResult& g) { return g.entropy[group]; });
-      gr.equilibriumTemperature = collect([&](const RepeatResult& g) {
-        return temperatureOf(gr.players, g.money[group]);
-      });
+      gr.equilibriumTemperature =
+          collect([&](const RepeatResult& g) { return temperatureOf(gr.players, g.money[group]); });
       for (std::size_t t = 0; t < out.traceRounds.size(); ++t) {
         gr.temperature.push_back(collect([&](const RepeatResult& g) {
           const auto& trace = g.temperature[group];
@@ -298,7 +297,8 @@ LabResults combine(const Experiment& e, const std::vector<const RepeatResult*>& 
 }
 
 std::string labTable(const Experiment& e, const LabResults& r) {
-  std::string text = "variant\tring\tplayers\ttotal\tunits\tamount\taverage\tlow\thigh\tovalin\texact\n";
+  std::string text =
+      "variant\tring\tplayers\ttotal\tunits\tamount\taverage\tlow\thigh\tovalin\texact\n";
   for (std::size_t v = 0; v < r.variants.size(); ++v) {
     const Variant& variant = e.variants[v];
     for (const GroupResult& g : r.variants[v].groups) {
@@ -327,8 +327,7 @@ std::string labTable(const Experiment& e, const LabResults& r) {
               "\t" + fixed(vr.ratio, 4) + "\t" + cells(g.broke, 4) + "\t" + cells(g.gini, 4) +
               "\t" + cells(g.entropy, 4) + "\t" + cells(vr.approach, 0) + "\t" +
               cells(vr.fluctuation, 5) + "\t" + fixed(vr.fluctuationLaw, 5) + "\t" +
-              cells(g.equilibriumTemperature, 2) + "\t" + vr.note +
-              "\n";
+              cells(g.equilibriumTemperature, 2) + "\t" + vr.note + "\n";
     }
   }
   if (e.figure == Figure::Temperature) {

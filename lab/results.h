@@ -43,8 +43,8 @@ struct GroupResult {
 };
 
 struct VariantResult {
-  int repeats = 0;  // games played to the end
-  double ratio = 0; // the Ovalin distribution's fraction r
+  int repeats = 0;   // games played to the end
+  double ratio = 0;  // the Ovalin distribution's fraction r
   std::vector<GroupResult> groups;
   Estimate approach;
   Estimate fluctuation;

@@ -10,9 +10,9 @@ namespace ovali {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kOptionWords{
-    "rings apart", "dealt to the inner ring", "dealt to the outer ring", "all to one",
-    "random exchange"};
+constexpr std::array<std::string_view, 5> kOptionWords{"rings apart", "dealt to the inner ring",
+                                                       "dealt to the outer ring", "all to one",
+                                                       "random exchange"};
 
 std::optional<int> wholeNumber(std::string_view text) {
   int value = 0;
@@ -71,8 +71,7 @@ Corrected corrected(const Setting& s) {
   return c;
 }
 
-std::optional<Setting> readSetting(std::string_view text, const Setting& base,
-                                   std::string& error) {
+std::optional<Setting> readSetting(std::string_view text, const Setting& base, std::string& error) {
   Setting s = base;
   bool inOptions = false;
   while (!text.empty()) {
@@ -96,7 +95,8 @@ std::optional<Setting> readSetting(std::string_view text, const Setting& base,
       if (value.empty() || value == "none") continue;
       const auto* at = std::find(kOptionNames.begin(), kOptionNames.end(), value);
       if (at == kOptionNames.end()) {
-        error = quoted(value, " is not an option: they are separate, inner, outer, one and random.");
+        error =
+            quoted(value, " is not an option: they are separate, inner, outer, one and random.");
         return std::nullopt;
       }
       s.options[static_cast<std::size_t>(at - kOptionNames.begin())] = true;

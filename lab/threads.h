@@ -22,7 +22,8 @@ class ThreadWorkers final : public LabWorkers {
   // `threads` 0 takes one thread per core.
   explicit ThreadWorkers(int threads = 0)
       : threads_(threads > 0 ? threads
-                             : std::max(1, static_cast<int>(std::thread::hardware_concurrency()))) {}
+                             : std::max(1, static_cast<int>(std::thread::hardware_concurrency()))) {
+  }
   ~ThreadWorkers() override { stop(); }
   ThreadWorkers(const ThreadWorkers&) = delete;
   ThreadWorkers& operator=(const ThreadWorkers&) = delete;

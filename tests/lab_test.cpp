@@ -128,13 +128,19 @@ TEST(LabPresets, VariantsAreTheQuestionsSettings) {
       {"players", game(150, 300), {game(150, 300), game(200, 600)}, {0, 1}},
       {"bills", game(30, 30), {game(30, 30), game(30, 30, 2)}, {0, 0}},
       {"bills", game(30, 45), {game(30, 45), game(30, 45)}, {0, 1}},
-      {"one", game(30, 30, 1, {false, true, false, false, false}),
-       {game(30, 30), game(30, 30, 1, one)}, {0, 0}},
+      {"one",
+       game(30, 30, 1, {false, true, false, false, false}),
+       {game(30, 30), game(30, 30, 1, one)},
+       {0, 0}},
       {"rings", game(30, 30), {game(30, 30, 1, apartInner)}, {0}},
-      {"many", game(30, 30), {game(10, 10), game(20, 20), game(50, 50), game(100, 100),
-                              game(200, 200)}, {0, 0, 0, 0, 0}},
-      {"many", game(30, 60, 2), {game(10, 20, 2), game(20, 40, 2), game(50, 100, 2),
-                                 game(100, 200, 2), game(200, 400, 2)}, {0, 0, 0, 0, 0}},
+      {"many",
+       game(30, 30),
+       {game(10, 10), game(20, 20), game(50, 50), game(100, 100), game(200, 200)},
+       {0, 0, 0, 0, 0}},
+      {"many",
+       game(30, 60, 2),
+       {game(10, 20, 2), game(20, 40, 2), game(50, 100, 2), game(100, 200, 2), game(200, 400, 2)},
+       {0, 0, 0, 0, 0}},
       {"own", game(30, 30), {game(30, 30), game(32, 60, 1, none)}, {0, 1}},
   };
   for (const Row& row : rows) {
@@ -151,8 +157,8 @@ TEST(LabPresets, VariantsAreTheQuestionsSettings) {
 
 // The lab corrects a setting as the fields are corrected, in the same words.
 TEST(LabPresets, CorrectionsAreTheFields) {
-  const int rows[][3] = {{31, 30, 1}, {201, 30, 1}, {0, 30, 1},  {-3, 30, 1},   {30, 0, 1},
-                         {30, 40000, 1}, {30, 30, 0}, {30, 30, 7}, {30, 30, 31}, {30, 30, -2}};
+  const int rows[][3] = {{31, 30, 1},    {201, 30, 1}, {0, 30, 1},  {-3, 30, 1},  {30, 0, 1},
+                         {30, 40000, 1}, {30, 30, 0},  {30, 30, 7}, {30, 30, 31}, {30, 30, -2}};
   for (const auto& row : rows) {
     testing::Started window;
     Form1& f = window.f;
@@ -249,19 +255,27 @@ TEST(LabWords, SentenceFromFixedResults) {
     std::vector<VariantResult> variants;
     const char* sentence;
   } rows[] = {
-      {"money", game(30, 30), {variant(0.5, 0.5, 15.1, 30), variant(2 / 3.0, 0.67, 10.2, 30)},
+      {"money",
+       game(30, 30),
+       {variant(0.5, 0.5, 15.1, 30), variant(2 / 3.0, 0.67, 10.2, 30)},
        "Doubling the money from $30 to $60: the fraction from one amount to the next rose from "
        "0.50 to 0.67 (in theory 0.50 and 0.67); players broke fell from 15.1 \u00B1 0.2 to 10.2 "
        "\u00B1 0.2."},
-      {"bills", game(30, 30), {variant(0.5, 0.5, 15.1, 30), variant(0.5, 0.5, 15.2, 30)},
+      {"bills",
+       game(30, 30),
+       {variant(0.5, 0.5, 15.1, 30), variant(0.5, 0.5, 15.2, 30)},
        "Trading $2 bills instead of $1 bills, $30 among 30 players: the fraction from one amount "
        "to the next stayed at 0.50 and 0.50 (in theory 0.50 and 0.50); players broke stayed at "
        "15.1 \u00B1 0.2 and 15.2 \u00B1 0.2."},
-      {"players", game(30, 30), {variant(0.5, 0.5, 15.0, 30), variant(0.5, 0.5, 30.6, 60)},
+      {"players",
+       game(30, 30),
+       {variant(0.5, 0.5, 15.0, 30), variant(0.5, 0.5, 30.6, 60)},
        "Doubling the players from 30 to 60, each still starting with the same money: the "
        "fraction from one amount to the next stayed at 0.50 and 0.50 (in theory 0.50 and 0.50); "
        "the share of players broke stayed at 50.0 \u00B1 0.7 and 51.0 \u00B1 0.3 %."},
-      {"one", game(30, 30), {variant(0.5, 0.5, 15.1, 30), variant(0.7, 0.5, 15.0, 30)},
+      {"one",
+       game(30, 30),
+       {variant(0.5, 0.5, 15.1, 30), variant(0.7, 0.5, 15.0, 30)},
        "Giving all the money to one player: the same equilibrium as the usual deal, players "
        "broke 15.0 \u00B1 0.2 against 15.1 \u00B1 0.2, Gini 0.50 against 0.50; it takes 900 "
        "rounds to come within 5 % of it instead of 40."},
@@ -294,8 +308,9 @@ TEST(LabCommandLine, Arguments) {
       {{"money", "--players", "ten"}, "--players takes a whole number, not \"ten\""},
       {{"money", "--options", "inner,all"},
        "--options takes a list of separate, inner, outer, one and random, not \"inner,all\""},
-      {{"own"}, "own compares the base with a second setting: give it with --vs, for example "
-                "--vs players=60,total=60"},
+      {{"own"},
+       "own compares the base with a second setting: give it with --vs, for example "
+       "--vs players=60,total=60"},
       {{"own", "--vs", "players=6,wealth=3"},
        "--vs: \"wealth\" is not a setting: they are players, total, units and options."},
       {{"money", "--fast", "1"}, "unknown option --fast (see ovali-lab --list)"},
@@ -319,8 +334,7 @@ TEST(LabCommandLine, Arguments) {
                                           "options=one,random,total=41"};
   const auto d = readLabCommand(own, error);
   ASSERT_TRUE(d);
-  EXPECT_EQ(d->experiment.variants[1].setting,
-            game(20, 41, 1, {false, false, false, true, true}));
+  EXPECT_EQ(d->experiment.variants[1].setting, game(20, 41, 1, {false, false, false, true, true}));
 }
 
 }  // namespace
