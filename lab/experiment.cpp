@@ -14,9 +14,10 @@ Variant variantOf(std::string label, const Setting& s) {
   return {std::move(label), c.setting, std::move(c.notes)};
 }
 
-// The base as the usual game: no dealing option, the rings together.
+// The base with the usual deal: no dealing option; "separate" and "random"
+// as they were.
 Setting usual(Setting s) {
-  s.options = {};
+  s.options[1] = s.options[2] = s.options[3] = false;
   return s;
 }
 
@@ -56,8 +57,6 @@ std::optional<Experiment> makeExperiment(std::string_view name, const Setting& b
   } else if (name == "one") {
     e.question = "What happens if all the money is given to one player initially?";
     Setting even = usual(base), one = usual(base);
-    even.options[0] = one.options[0] = base.separate();
-    even.options[4] = one.options[4] = base.random();
     one.options[3] = true;
     add("usual deal", even);
     add("all to one", one);
@@ -67,9 +66,7 @@ std::optional<Experiment> makeExperiment(std::string_view name, const Setting& b
         "\"surroundings\"?";
     e.figure = Figure::Temperature;
     Setting apart = usual(base);
-    apart.options[0] = true;
-    apart.options[1] = true;
-    apart.options[4] = base.random();
+    apart.options[0] = apart.options[1] = true;
     add("inner ring dealt", apart);
   } else if (name == "many") {
     e.question =
