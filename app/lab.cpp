@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "lab/chart.h"
 #include "lab/command.h"
 #include "lab/run.h"
 #include "lab/threads.h"
+#include "view/drawing.h"
 
 namespace {
 
@@ -61,5 +63,14 @@ int main(int argc, char** argv) {
   std::fwrite(table.data(), 1, table.size(), stdout);
   const std::string sentence = ovali::labSentence(run.experiment(), run.results());
   std::fprintf(stderr, "%s\n", sentence.c_str());
-  return std::fflush(stdout) == 0 ? 0 : 1;
+  bool written = std::fflush(stdout) == 0;
+  if (!command->svg.empty()) {
+    const std::string svg =
+        ovali::svgOf(ovali::drawingOf(ovali::labCharts(run.experiment(), run.results())), 2);
+    std::FILE* file = std::fopen(command->svg.c_str(), "wb");
+    written = file && std::fwrite(svg.data(), 1, svg.size(), file) == svg.size();
+    if (file) written = std::fclose(file) == 0 && written;
+    if (!written) std::fprintf(stderr, "ovali-lab: could not write %s\n", command->svg.c_str());
+  }
+  return written ? 0 : 1;
 }

@@ -74,6 +74,8 @@ std::optional<LabCommand> readLabCommand(std::span<const std::string_view> args,
       const auto read = readSetting("options=" + std::string(value), base, problem);
       if (!read) return bad("a list of separate, inner, outer, one and random");
       base.options = read->options;
+    } else if (arg == "--svg") {
+      c.svg = value;
     } else if (arg == "--vs") {
       versusText = value;
     } else {

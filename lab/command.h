@@ -11,11 +11,12 @@ namespace ovali {
 
 // What `ovali-lab` was asked: EXPERIMENT [--repeats R] [--rounds T]
 // [--seed S] [--threads N] [--players N --total D --units U --options LIST]
-// [--vs SETTING], or --list.
+// [--vs SETTING] [--svg FILE], or --list.
 struct LabCommand {
   bool list = false;
   Experiment experiment;
   int threads = 0;  // 0: one per core
+  std::string svg;  // where to write the picture, if anywhere
 };
 
 // The command's arguments, without the program's name; nothing, with

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -304,6 +305,77 @@ std::vector<Chart> historyCharts(const History& history) {
   charts[0].description = historyDescription(history);
   charts[1].name = "Gini coefficient over the rounds";
   return charts;
+}
+
+}  // namespace ovali
+
+namespace ovali {
+
+Color lineColour(std::size_t index) {
+  constexpr Color kColours[] = {
+      {0, 114, 178}, {213, 94, 0}, {0, 158, 115}, {204, 121, 167}, {230, 159, 0}};
+  return kColours[index % std::size(kColours)];
+}
+
+Chart lineChart(const LinePlot& p) {
+  Chart c = blankChart();
+  c.name = p.name;
+  c.description = p.description;
+  c.width = kWidth;
+  c.height = kHistoryHeight;
+  c.plot = kHistoryPlot;
+  double highest = 0;
+  for (const PlotLine& line : p.lines) {
+    for (const auto& [x, y] : line.points) highest = std::max(highest, y);
+  }
+  highest = highest > 0 ? highest : 1;
+  scaleValues(c, highest, roundStep(highest));
+  c.axisTitle = {{kGap, kGap / 2, textWidth(p.yTitle), kTextHeight}, p.yTitle, Alignment::Left};
+
+  const double span = p.xLast > p.xFirst ? p.xLast - p.xFirst : 1;
+  const float base = bottom(c.plot);
+  const auto xOf = [&](double x) {
+    return c.plot.left +
+           static_cast<float>(std::clamp((x - p.xFirst) / span, 0.0, 1.0)) * c.plot.width;
+  };
+  const auto yOf = [&](double y) {
+    return base - static_cast<float>(std::clamp(y / c.top, 0.0, 1.0) * c.plot.height);
+  };
+  for (const auto& [value, text] : p.xLabels) {
+    ChartStep t;
+    t.value = value;
+    t.x = xOf(value);
+    const float width = textWidth(text);
+    const float left = std::clamp(t.x - width / 2, 0.0f, c.width - width);
+    t.label = {{left, base + kGap * 2, width, kTextHeight}, text, Alignment::Center};
+    c.xTicks.push_back(t);
+  }
+  c.xTitle = {{c.plot.left, base + kGap * 3 + kTextHeight, c.plot.width, kTextHeight},
+              p.xTitle,
+              Alignment::Center};
+  for (const PlotLine& line : p.lines) {
+    ChartSeries s;
+    s.color = line.color;
+    s.width = line.thin ? 18 : 36;
+    s.stroke = line.stroke;
+    s.marker = line.marker;
+    std::vector<ChartPoint> points;
+    for (const auto& [x, y] : line.points) points.push_back({y, xOf(x), yOf(y)});
+    if (s.marker != Marker::None) {
+      constexpr std::size_t kMostMarks = 12;
+      const std::size_t every = line.joined ? (points.size() + kMostMarks - 1) / kMostMarks : 1;
+      for (std::size_t i = 0; i < points.size(); i += std::max<std::size_t>(every, 1)) {
+        s.marks.push_back(points[i]);
+      }
+    }
+    if (line.joined) s.points = std::move(points);
+    c.series.push_back(std::move(s));
+  }
+  float right = c.width - kGap;
+  for (std::size_t i = c.series.size(); i-- > 0;) {
+    if (!p.lines[i].legend.empty()) addLegend(c.series[i], right, p.lines[i].legend);
+  }
+  return c;
 }
 
 }  // namespace ovali

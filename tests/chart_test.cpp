@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "lab/chart.h"
+#include "lab/run.h"
 #include "stats/history.h"
 #include "toolkit/text.h"
 #include "view/drawing.h"
@@ -188,6 +190,17 @@ int occurrences(const std::string& text, const std::string& what) {
 // The shapes both front ends paint, each chart under the one before: every
 // shape within its own chart, each bar, marker, key and text as
 // toolkit/chart.h says, and the SVG true to the shapes.
+// The picture of a short run of a lab experiment.
+std::vector<Chart> labPicture(const char* name) {
+  Experiment e = *makeExperiment(name, Setting{}, Setting{});
+  e.plan = {3, 50, 300, 5, 1};
+  LabRun run(e);
+  for (std::size_t j = 0; j < run.jobs(); ++j) {
+    run.deliver(j, playRepeat(e, variantOfJob(e, j), repeatOfJob(e, j)));
+  }
+  return labCharts(e, run.results());
+}
+
 TEST(ChartDrawing, EveryPartOfEachChartBecomesItsShape) {
   Distribution spread;
   for (int i = 0; i < 8; ++i) {
@@ -204,6 +217,9 @@ TEST(ChartDrawing, EveryPartOfEachChartBecomesItsShape) {
   } cases[] = {
       {"the analysis", {*distributionChart(spread, 3)}},
       {"the history with the rings apart", historyCharts(apart)},
+      {"the lab's distributions", labPicture("money")},
+      {"the lab's temperatures", labPicture("rings")},
+      {"the lab's fluctuations", labPicture("many")},
   };
   for (const auto& row : cases) {
     SCOPED_TRACE(row.name);

@@ -85,8 +85,8 @@ class Painter {
       text(c_.lineLegend.text);
     }
     for (const ChartSeries& s : c_.series) {
-      if (s.points.empty()) continue;
-      path(s.points, s.color, s.width, capOf(s), s.stroke);
+      // A series of marks alone has no points to join.
+      if (!s.points.empty()) path(s.points, s.color, s.width, capOf(s), s.stroke);
       for (const ChartPoint& m : s.marks) marker(m.x, m.y, s.color, s.marker);
     }
     // Four pixels down from the baseline.
