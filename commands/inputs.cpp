@@ -12,6 +12,10 @@ namespace ovali {
 
 namespace {
 
+constexpr std::int64_t kFewestPlayers = 2;  // a round needs one pair
+constexpr std::int64_t kMostPlayers = 200;
+constexpr std::int64_t kMostDollars = 32767;  // the game keeps the total in 16 bits
+
 std::string_view withoutBlanks(std::string_view text) {
   constexpr std::string_view kBlanks = " \t\r\n";
   const std::size_t first = text.find_first_not_of(kBlanks);
@@ -48,16 +52,18 @@ void checkwhole(Form1& f, TextBox& box, const std::string& subject, const char* 
 
 void checkplayers(Form1& f) {
   checkwhole(f, f.txtNB, "The number of players", "");
-  if (const auto n = roundHalfEven32(val(f.txtNB.text)); n && *n % 2 != 0) {
+  // The count checked is the one raised: the field may have been written
+  // while the box was open.
+  const double players = val(f.txtNB.text);
+  if (const auto n = roundHalfEven32(players); n && *n % 2 != 0) {
     f.tk.msgbox("The number of players must be even.");
-    settext(f, f.txtNB, plainDecimal(val(f.txtNB.text) + 1));
+    settext(f, f.txtNB, plainDecimal(players + 1));
   }
-  if (val(f.txtNB.text) > 200) {
+  if (val(f.txtNB.text) > kMostPlayers) {
     f.tk.msgbox("The number of players must be no more than 200.");
     settext(f, f.txtNB, "200");
   }
-  // A round needs at least one pair.
-  if (!(val(f.txtNB.text) >= 2)) {
+  if (!(val(f.txtNB.text) >= kFewestPlayers)) {
     f.tk.msgbox("The number of players must be at least 2.");
     settext(f, f.txtNB, "2");
   }
@@ -69,8 +75,7 @@ void checkdollars(Form1& f) {
     f.tk.msgbox("The number of dollars total must be at least $1.");
     settext(f, f.txtDollars, "1");
   }
-  // The game keeps the total as a 16-bit number.
-  if (val(f.txtDollars.text) > 32767) {
+  if (val(f.txtDollars.text) > kMostDollars) {
     f.tk.msgbox("The number of dollars total must be no more than $32767.");
     settext(f, f.txtDollars, "32767");
   }
@@ -90,6 +95,14 @@ void checktrade(Form1& f) {
   }
 }
 
+// A field's number when the field shows it as the checks write it: plain
+// digits, nothing around them.
+std::optional<std::int64_t> shownWhole(const TextBox& box) {
+  const auto whole = wholeNumberOf(box.text);
+  if (!whole || box.text != decimal(*whole)) return std::nullopt;
+  return whole;
+}
+
 int characters(const std::string& text) {
   return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
     return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
@@ -107,6 +120,15 @@ void checkinputs(Form1& f) {
   checkplayers(f);
   checkdollars(f);
   checktrade(f);
+}
+
+bool inputsKeepTheRules(const Form1& f) {
+  const auto players = shownWhole(f.txtNB);
+  const auto dollars = shownWhole(f.txtDollars);
+  const auto units = shownWhole(f.txtNTrade);
+  return players && *players >= kFewestPlayers && *players <= kMostPlayers && *players % 2 == 0 &&
+         dollars && *dollars >= 1 && *dollars <= kMostDollars && units && *units >= 1 &&
+         *units <= *dollars && *dollars % *units == 0;
 }
 
 void settext(Form1& f, TextBox& box, std::string text) {

@@ -11,6 +11,10 @@ namespace ovali {
 // corrected value back into the field.
 void checkinputs(Form1& f);
 
+// Whether the three fields hold what checkinputs leaves in them: whole
+// numbers in plain digits that keep every rule.
+bool inputsKeepTheRules(const Form1& f);
+
 // Writes a field's text as the program does; a change raises the field's
 // change event.
 void settext(Form1& f, TextBox& box, std::string text);

@@ -51,7 +51,12 @@ void storeInputs(Form1& f) {
 
 void resetgame(Form1& f) {
   GameState& g = f.game;
-  checkinputs(f);
+  // A field written while one of the check's boxes was open has not been
+  // checked: the check runs again until the fields keep every rule, so that
+  // the game never stores what breaks them and the fields show what it uses.
+  do {
+    checkinputs(f);
+  } while (!inputsKeepTheRules(f));
 
   // The labels stay hidden while they are moved, recoloured and recaptioned.
   // Up to and including the old count: a reset may follow a game of any size.

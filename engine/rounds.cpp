@@ -52,8 +52,14 @@ struct FromToolkit {
     const int outer = throwOf3();
     return outcome(outer, throwOf3());
   }
-  // A scripted draw outside [0, 1) still makes a throw.
-  int throwOf3() { return std::clamp(static_cast<int>(tk->rnd() * 3), 0, 2); }
+  // A scripted draw outside [0, 1) still makes a throw. It is clamped
+  // before it is made whole: one far outside does not fit an int, and one
+  // that is no number at all makes rock.
+  int throwOf3() {
+    const double scaled = tk->rnd() * 3;
+    if (!(scaled > 0)) return 0;
+    return scaled < 2 ? static_cast<int>(scaled) : 2;
+  }
 };
 
 // The pairs k from `from` to `to`: outer player 2k meets inner player
@@ -134,8 +140,12 @@ std::optional<Drawn> drawPlayer(const GameState& g, Draw& draw, Fits fits) {
       for (int i = 0; i < n && !anyone; ++i) anyone = fits(g.holdings[static_cast<std::size_t>(i)]);
       if (!anyone) return std::nullopt;
     }
-    const int drawn = static_cast<int>(draw() * n);
-    if (drawn < 0 || drawn >= n) continue;
+    // Made whole only once it is known to name a player (a draw far outside
+    // [0, 1) does not fit an int); truncated towards zero, so a draw a
+    // little below 0 names player 0.
+    const double at = draw() * n;
+    if (!(at > -1 && at < n)) continue;
+    const int drawn = static_cast<int>(at);
     const std::int16_t level = g.holdings[static_cast<std::size_t>(drawn)];
     if (fits(level)) return Drawn{static_cast<std::int16_t>(drawn), level};
   }
@@ -165,6 +175,10 @@ void play(GameState& g, Draw& draw) {
     playRandomTransfer(g, draw);
     return;
   }
+  // An odd count would pair a player with itself in some rounds, and one
+  // holding taking both sides of an exchange makes or loses a unit. The
+  // reset never deals one; this refuses it once a round, not in the loop.
+  if (n % 2 != 0) return;
   // The pairing shift (2c - 1) places back round the ring, that is 1 - 2c
   // modulo n, with c taken modulo n first: 2c does not fit 64 bits at the
   // counter's limit. One division of 64 bits a round, not three.

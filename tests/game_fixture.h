@@ -86,4 +86,17 @@ inline std::vector<std::string> brokenBooks(const Form1& f) {
   return wrong;
 }
 
+// What is wrong with the inputs a game was built from: the rules of the
+// check, and fields that show other numbers than the game uses.
+inline std::vector<std::string> brokenInputs(const Form1& f) {
+  const GameState& g = f.game;
+  if (g.nplayers < 2 || g.nplayers > 200 || g.nplayers % 2 != 0) return {"player count"};
+  if (g.units < 1 || g.ndollars < g.units || g.ndollars % g.units != 0) return {"units"};
+  if (f.txtNB.text != decimal(g.nplayers) || f.txtDollars.text != decimal(g.ndollars) ||
+      f.txtNTrade.text != decimal(g.units)) {
+    return {"a field shows another number than the game uses"};
+  }
+  return {};
+}
+
 }  // namespace ovali::testing

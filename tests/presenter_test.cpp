@@ -464,5 +464,136 @@ TEST(Presenter, DrawsTheHistoryOnlyWhileItIsOpen) {
   EXPECT_EQ(window.syncCalls(), (Calls{"menu checked mnuHistory", "drawing", "history 1"}));
 }
 
+// Events keep running inside the game's message boxes, so an act that came
+// just before a box of the input check opened reaches the game there.
+struct InsideBox {
+  Shown window;
+  bool acted = false;
+
+  // Types the fields, then does `outer`; `inside` runs in the first box
+  // whose text begins with `box`.
+  InsideBox(const char* players, const char* dollars, const char* units, std::int16_t outer,
+            const char* box, std::function<void(Presenter&)> inside) {
+    window.presenter.edited(Field::txtNB, players, {});
+    window.presenter.edited(Field::txtDollars, dollars, {});
+    window.presenter.edited(Field::txtNTrade, units, {});
+    window.tk.messages.clear();
+    window.tk.onMessage = [this, box, inside](const std::string& text) {
+      if (acted || !inside || text.rfind(box, 0) != 0) return;
+      acted = true;
+      inside(window.presenter);
+    };
+    // A run that got in is stopped rather than left to spin.
+    window.tk.onPass = [this] {
+      if (window.tk.eventPasses > 100) window.f.game.running = kFalse;
+    };
+    window.presenter.click(outer);
+  }
+
+  std::vector<std::string> fields() const {
+    return {window.f.txtNB.text, window.f.txtDollars.text, window.f.txtNTrade.text};
+  }
+  std::vector<std::string> broken() const {
+    std::vector<std::string> wrong = testing::brokenInputs(window.f);
+    for (std::string& w : testing::brokenBooks(window.f)) wrong.push_back(std::move(w));
+    return wrong;
+  }
+};
+
+struct InputBox {
+  const char* name;
+  const char* players;
+  const char* dollars;
+  const char* units;
+  const char* box;  // how its text begins
+};
+
+const InputBox kInputBoxes[] = {
+    {"players not whole", "12abc", "30", "1", "The number of players must be a whole"},
+    {"players odd", "31", "30", "1", "The number of players must be even."},
+    {"players above 200", "300", "30", "1", "The number of players must be no more"},
+    {"players below 2", "0", "30", "1", "The number of players must be at least"},
+    {"dollars not whole", "30", "30.5", "1", "The number of dollars total must be a whole"},
+    {"dollars below 1", "30", "0", "1", "The number of dollars total must be at least"},
+    {"dollars above the most", "30", "40000", "1", "The number of dollars total must be no more"},
+    {"units not whole", "30", "30", "2.5", "The number of dollars to be traded must be a whole"},
+    {"units not dividing", "30", "30", "4", "The number of dollars to be traded must be at least"},
+};
+
+// Whatever deals arrives inside a box is dropped: the game comes out as
+// the same typing and click make it without the act, every box shown once.
+TEST(Presenter, DealingActsInsideTheChecksBoxesAreDropped) {
+  const struct {
+    const char* name;
+    std::function<void(Presenter&)> act;
+  } acts[] = {
+      {"Reset", [](Presenter& p) { p.click(kReset); }},
+      {"Step", [](Presenter& p) { p.click(kStep); }},
+      {"Start", [](Presenter& p) { p.click(kStartStop); }},
+      {"a dealing option", [](Presenter& p) { p.option(1); }},
+      {"random exchange, which tells", [](Presenter& p) { p.option(4); }},
+      {"Enter in players", [](Presenter& p) { p.enter(Field::txtNB); }},
+      {"Enter in dollars", [](Presenter& p) { p.enter(Field::txtDollars); }},
+      {"Enter in units", [](Presenter& p) { p.enter(Field::txtNTrade); }},
+  };
+  for (const InputBox& box : kInputBoxes) {
+    for (const std::int16_t outer : {kStep, kReset}) {
+      const InsideBox plain(box.players, box.dollars, box.units, outer, box.box, nullptr);
+      for (const auto& act : acts) {
+        SCOPED_TRACE(std::string(act.name) + " inside the box of " + box.name +
+                     (outer == kStep ? ", from Step" : ", from Reset"));
+        const InsideBox run(box.players, box.dollars, box.units, outer, box.box, act.act);
+        ASSERT_TRUE(run.acted);
+        EXPECT_EQ(run.window.tk.messages, plain.window.tk.messages);
+        EXPECT_EQ(run.fields(), plain.fields());
+        EXPECT_EQ(run.window.f.C.caption, plain.window.f.C.caption);
+        EXPECT_EQ(run.window.f.game.inneronly, kFalse);
+        EXPECT_EQ(run.broken(), std::vector<std::string>{});
+      }
+    }
+  }
+}
+
+// A field typed into while a box is open is checked before the game uses
+// it: by the rule whose box it was, or by a check that runs again.
+TEST(Presenter, AFieldEditedInsideABoxIsCheckedBeforeTheGameUsesIt) {
+  const InputBox& odd = kInputBoxes[1];
+  const InputBox& noDollars = kInputBoxes[5];
+  const InputBox& notDividing = kInputBoxes[8];
+  const struct {
+    const char* name;
+    const InputBox* opened;
+    const char* typed;  // into the players' field
+    std::vector<std::string> messages;
+    const char* players;
+  } rows[] = {
+      {"the odd count checked is the one raised", &odd, "32", {odd.box}, "32"},
+      {"players raised too high after their check",
+       &noDollars,
+       "1000",
+       {"The number of dollars total must be at least $1.",
+        "The number of players must be no more than 200."},
+       "200"},
+      {"players made negative in the last box",
+       &notDividing,
+       "-4",
+       {"The number of dollars to be traded must be at least $1, divisible evenly into $30 and no "
+        "more than $30.",
+        "The number of players must be at least 2."},
+       "2"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string typed = row.typed;
+    const InputBox& box = *row.opened;
+    const InsideBox run(box.players, box.dollars, box.units, kStep, box.box,
+                        [typed](Presenter& p) { p.edited(Field::txtNB, typed, {}); });
+    ASSERT_TRUE(run.acted);
+    EXPECT_EQ(run.window.tk.messages, row.messages);
+    EXPECT_EQ(run.window.f.txtNB.text, row.players);
+    EXPECT_EQ(run.broken(), std::vector<std::string>{});
+  }
+}
+
 }  // namespace
 }  // namespace ovali

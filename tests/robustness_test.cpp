@@ -27,12 +27,7 @@ using testing::Started;
 // What is wrong with a built game: the checked inputs, the books, the sums.
 std::vector<std::string> brokenInvariants(const Form1& f) {
   const GameState& g = f.game;
-  if (g.nplayers < 2 || g.nplayers > 200 || g.nplayers % 2 != 0) return {"player count"};
-  if (g.units < 1 || g.ndollars < g.units || g.ndollars % g.units != 0) return {"units"};
-  if (f.txtNB.text != decimal(g.nplayers) || f.txtDollars.text != decimal(g.ndollars) ||
-      f.txtNTrade.text != decimal(g.units)) {
-    return {"a field shows another number than the game uses"};
-  }
+  if (auto wrong = testing::brokenInputs(f); !wrong.empty()) return wrong;
   std::vector<std::string> wrong = testing::brokenBooks(f);
   for (auto sum : g.sumlevels)
     if (sum < 0) wrong.push_back("negative sum");
@@ -90,18 +85,24 @@ const char* const kHostileTexts[] = {
     "\xFF\xFE",   "1e2e3",
 };
 
+// The user's acts reach the handlers in any order: between runs, during a
+// run (what a running window leaves enabled), and inside any message box,
+// where events keep running, deals and nested runs included, as a front end
+// that let them through would pass them on.
 TEST(Robustness, RandomTypingAndClickingKeepsTheBooks) {
   Started s;
   s.f.chkFast.value = 0;
   std::mt19937 random(8122026);
   s.tk.seed(42);
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-  const int total = 6000 * testing::soakScale();
-  int actions = 0;
-  for (; actions < total; ++actions) {
-    TextBox* boxes[] = {&s.f.txtNB, &s.f.txtDollars, &s.f.txtNTrade};
-    void (*presses[])(Form1&, std::int16_t&) = {txtNB_KeyPress, txtDollars_KeyPress,
-                                                txtNTrade_KeyPress};
+
+  TextBox* const boxes[] = {&s.f.txtNB, &s.f.txtDollars, &s.f.txtNTrade};
+  void (*const presses[])(Form1&, std::int16_t&) = {txtNB_KeyPress, txtDollars_KeyPress,
+                                                    txtNTrade_KeyPress};
+  int nested = 0;  // acts under way inside boxes or runs
+  int inBoxes = 0, inRuns = 0;
+
+  const auto act = [&] {
     const int action = pick(10);
     if (action <= 2) {
       std::string text = kHostileTexts[pick(std::size(kHostileTexts))];
@@ -114,8 +115,11 @@ TEST(Robustness, RandomTypingAndClickingKeepsTheBooks) {
       }
     } else if (action == 3) {
       Command1_Click(s.f, 2);
-    } else if (action <= 5) {
+    } else if (action == 4) {
       Command1_Click(s.f, 3);
+    } else if (action == 5) {
+      // A run, ended by a Stop among the acts during it.
+      Command1_Click(s.f, 0);
     } else if (action == 6) {
       mnuO_Click(s.f, static_cast<std::int16_t>(pick(5)));
     } else if (action == 7) {
@@ -127,6 +131,48 @@ TEST(Robustness, RandomTypingAndClickingKeepsTheBooks) {
       const std::int16_t noButton[] = {-2, -1, 1, 5, 32767};
       Command1_Click(s.f, noButton[pick(5)]);
     }
+  };
+  // While rounds are played: Stop, Analyze or the fast box.
+  const auto actDuringRun = [&] {
+    const int action = pick(4);
+    if (action == 0) {
+      Command1_Click(s.f, 0);
+    } else if (action == 1) {
+      Command1_Click(s.f, 4);
+    } else {
+      s.f.chkFast.value = static_cast<std::int16_t>(1 - s.f.chkFast.value);
+      chkFast_Click(s.f);
+    }
+  };
+  s.tk.onPass = [&] {
+    if (s.f.game.playing == kFalse) return;
+    // Every run ends: a Stop is taken however deep the acts go.
+    if (nested >= 3) {
+      Command1_Click(s.f, 0);
+      return;
+    }
+    if (pick(3) != 0) return;
+    ++inRuns;
+    ++nested;
+    actDuringRun();
+    --nested;
+  };
+  s.tk.onMessage = [&](const std::string&) {
+    if (nested >= 3 || pick(3) != 0) return;
+    ++inBoxes;
+    ++nested;
+    if (s.f.game.playing != kFalse) {
+      actDuringRun();
+    } else {
+      act();
+    }
+    --nested;
+  };
+
+  const int total = 6000 * testing::soakScale();
+  int actions = 0;
+  for (; actions < total; ++actions) {
+    act();
     if (s.f.game.ready == kTrue) {
       const auto wrong = brokenInvariants(s.f);
       ASSERT_TRUE(wrong.empty()) << "after action " << actions << ": " << wrong.front();
@@ -134,14 +180,17 @@ TEST(Robustness, RandomTypingAndClickingKeepsTheBooks) {
     for (const auto& m : s.tk.messages) ASSERT_TRUE(knownMessage(m)) << m;
     s.tk.messages.clear();
     ASSERT_EQ(s.f.game.running, kFalse);
+    ASSERT_EQ(s.f.game.playing, kFalse);
     ASSERT_EQ(s.f.Command1(0).caption, "Start");
   }
   EXPECT_EQ(actions, total);
+  EXPECT_GT(inBoxes, total / 20);
+  EXPECT_GT(inRuns, total / 20);
   if (testing::soakScale() > 1) {
     std::printf(
-        "%d fuzzed actions (typing, Enter, buttons, options, fast box), the books "
-        "checked after each\n",
-        actions);
+        "%d fuzzed actions (typing, Enter, buttons, options, fast box), %d more inside "
+        "message boxes and %d during runs; the books checked after each of the first\n",
+        actions, inBoxes, inRuns);
   }
 }
 

@@ -3,7 +3,9 @@
 #include <array>
 #include <cctype>
 #include <functional>
+#include <limits>
 #include <map>
+#include <numeric>
 #include <ostream>
 #include <vector>
 
@@ -263,6 +265,68 @@ TEST_P(RandomExchange, OneUnitOneSampleAndNoLabelMoves) {
 
 INSTANTIATE_TEST_SUITE_P(Rounds, RandomExchange, ::testing::ValuesIn(kRandom),
                          [](const auto& info) { return testName(info.param.name); });
+
+// A scripted draw far outside [0, 1), or no number at all, plays as the
+// nearest draw inside it would: a throw at the end of its range, a player
+// drawn again.
+TEST(Rounds, ScriptedDrawsFarOutsideTheUnitPlayAsTheNearestInside) {
+  const double kNoNumber = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    const char* name;
+    const char* players;
+    Options options;
+    std::vector<double> draws;
+    std::vector<double> sameAs;
+  } rows[] = {
+      {"1e10 throws code 2", "2", {}, {1e10, kRock}, {kScissors, kRock}},
+      {"-1e10 throws code 0", "2", {}, {-1e10, kPaper}, {kRock, kPaper}},
+      {"no number throws code 0", "2", {}, {kNoNumber, kPaper}, {kRock, kPaper}},
+      {"a receiver at 1e10 is drawn again",
+       "30",
+       {.randomexchange = true},
+       {1e10, 0.2, 0.9},
+       {0.2, 0.9}},
+      {"a giver at -1e10 is drawn again",
+       "30",
+       {.randomexchange = true},
+       {0.2, -1e10, 0.9},
+       {0.2, 0.9}},
+      {"no number is drawn again",
+       "30",
+       {.randomexchange = true},
+       {kNoNumber, 0.2, 0.9},
+       {0.2, 0.9}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Game drawn(row.players, row.players, "1", row.options);
+    Game inside(row.players, row.players, "1", row.options);
+    for (double d : row.draws) drawn.tk.draws.push_back(d);
+    for (double d : row.sameAs) inside.tk.draws.push_back(d);
+    playgame(drawn.f, kFalse);
+    playgame(inside.f, kFalse);
+    EXPECT_EQ(drawn.captions(), inside.captions());
+    EXPECT_EQ(drawn.f.game.nsamples, inside.f.game.nsamples);
+    EXPECT_EQ(drawn.tk.drawsTaken, row.draws.size());
+  }
+}
+
+// An odd count would pair a player with itself in round 16 of 31 players,
+// and an outer win there takes a unit from nowhere; no reset deals such a
+// game, and the rounds keep the money whole in one all the same.
+TEST(Rounds, AnOddCountNeitherMakesNorLosesMoney) {
+  Game g("32", "64", "1");
+  g.f.game.nplayers = 31;
+  g.f.game.holdings.resize(31);
+  const auto money = [&g] {
+    return std::accumulate(g.f.game.holdings.begin(), g.f.game.holdings.end(), 0);
+  };
+  const int dealt = money();
+  for (int pair = 0; pair < 15 * 31; ++pair) g.throws({kRock, kPaper});
+  for (int round = 1; round <= 31; ++round) playgame(g.f, kFalse);
+  EXPECT_EQ(g.f.game.round, 31);
+  EXPECT_EQ(money(), dealt);
+}
 
 TEST(Rounds, WithoutPlayersARoundMovesNoMoneyAndDrawsNothing) {
   // The input checks never let fewer than two players through; the rounds

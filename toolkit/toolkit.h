@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdlib>
 #include <string_view>
 
 #include "toolkit/chart.h"
@@ -49,6 +50,50 @@ class Toolkit {
 
   // Ends the program at once: nothing after this call runs.
   [[noreturn]] virtual void end() = 0;
+};
+
+// Another toolkit's services, passed on as they are, that knows whether a
+// message box is open: events keep running inside one, and the window must
+// not act on all of them there.
+class BoxWatch final : public Toolkit {
+ public:
+  explicit BoxWatch(Toolkit& services) : services_(services) {}
+
+  bool boxOpen() const { return open_ > 0; }
+
+  void msgbox(std::string_view text) override {
+    const Open open(open_);
+    services_.msgbox(text);
+  }
+  void msgboxWithChart(std::string_view text, const Chart& chart) override {
+    const Open open(open_);
+    services_.msgboxWithChart(text, chart);
+  }
+  void doevents() override { services_.doevents(); }
+  void waitevents(double seconds) override { services_.waitevents(seconds); }
+  void beep() override { services_.beep(); }
+  double timer() override { return services_.timer(); }
+  void randomize() override { services_.randomize(); }
+  double rnd() override { return services_.rnd(); }
+  Random* generator() override { return services_.generator(); }
+  [[noreturn]] void end() override {
+    services_.end();
+    std::abort();  // not reached: end() does not return
+  }
+
+ private:
+  // Counts a box as open for as long as it is shown, also when the program
+  // ends from inside it.
+  struct Open {
+    explicit Open(int& count) : count_(count) { ++count_; }
+    ~Open() { --count_; }
+    Open(const Open&) = delete;
+    Open& operator=(const Open&) = delete;
+    int& count_;
+  };
+
+  Toolkit& services_;
+  int open_ = 0;
 };
 
 }  // namespace ovali

@@ -35,7 +35,8 @@ struct Form1 {
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
-  Toolkit& tk;
+  // The front end's services; the window asks them whether a box is open.
+  BoxWatch tk;
   GameState game;
 
   // Window.

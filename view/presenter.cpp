@@ -373,7 +373,19 @@ Focus Presenter::focusOf(int handle) const {
 // ---------------------------------------------------------------------------
 // From the surface to the game.
 
-void Presenter::click(std::int16_t button) { on_.click(f_, button); }
+// Events keep running while a message box of the game is open, so a click
+// that came just before the box reaches the game inside it: in the middle of
+// a check of the fields, a reset or a round. What would deal a game or play
+// rounds there is dropped, as a modal box drops a click on the window behind
+// it; everything else (Stop, Analyze, the fast box, typing, help) goes on.
+bool Presenter::dealsLocked() const { return f_.tk.boxOpen(); }
+
+void Presenter::click(std::int16_t button) {
+  const bool deals =
+      button == kReset || button == kStep || (button == kStartStop && f_.game.playing == kFalse);
+  if (deals && dealsLocked()) return;
+  on_.click(f_, button);
+}
 
 void Presenter::check(bool on) {
   f_.chkFast.value = static_cast<std::int16_t>(on ? 1 : 0);
@@ -417,6 +429,10 @@ bool Presenter::focused(Focus target, Arrival how) {
 }
 
 void Presenter::key(Field field, std::int16_t& keyascii) {
+  if (keyascii == kEnterKey && dealsLocked()) {
+    keyascii = 0;
+    return;
+  }
   on_.keyPress[static_cast<int>(field)](f_, keyascii);
 }
 
@@ -425,7 +441,9 @@ void Presenter::enter(Field field) {
   key(field, keyascii);
 }
 
-void Presenter::option(std::int16_t index) { on_.option(f_, index); }
+void Presenter::option(std::int16_t index) {
+  if (!dealsLocked()) on_.option(f_, index);
+}
 
 void Presenter::menu(int entry) {
   if (entry >= 0 && entry < kMenuCount && kMenus[entry].click) (on_.*kMenus[entry].click)(f_);

@@ -52,7 +52,9 @@ class Presenter {
   Focus focusOf(int handle) const;
   int handleOf(Field field) const;
 
-  // From the surface to the game.
+  // From the surface to the game. While one of the game's message boxes is
+  // open, what would deal a game or play rounds (Reset, Step, Start, an
+  // option, Enter in a field) is dropped; Enter is swallowed.
   void click(std::int16_t button);
   void check(bool on);
   void edited(Field field, std::string text, Selection selection);
@@ -104,6 +106,7 @@ class Presenter {
   void syncHistory();
   void rename(LabelItem& item, const std::string& name);
   bool enabled(Focus focus) const;
+  bool dealsLocked() const;
 
   Form1& f_;
   Surface& s_;
