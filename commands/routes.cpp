@@ -19,6 +19,7 @@ const Handlers& gameHandlers() {
       Label3_Click,
       mnuexit_Click,
       mnuHistory_Click,
+      mnuLab_Click,
       mnuAbout_Click,
   };
   return handlers;

@@ -18,4 +18,16 @@ void LabRun::deliver(std::size_t job, RepeatResult game) {
   results_ = combine(experiment_, byJob);
 }
 
+void InlineWorkers::start(const Experiment& e) {
+  experiment_ = e;
+  next_ = 0;
+}
+
+void InlineWorkers::collect(LabRun& run) {
+  if (!experiment_ || next_ >= jobCount(*experiment_)) return;
+  const std::size_t job = next_++;
+  run.deliver(job, playRepeat(*experiment_, variantOfJob(*experiment_, job),
+                              repeatOfJob(*experiment_, job)));
+}
+
 }  // namespace ovali

@@ -54,4 +54,19 @@ class LabWorkers {
   virtual int parallel() const = 0;
 };
 
+// Plays the games one at a time on the caller's thread, one game at each
+// collect: where there is nothing else to play them (a page without
+// workers), and for tests.
+class InlineWorkers final : public LabWorkers {
+ public:
+  void start(const Experiment& e) override;
+  void collect(LabRun& run) override;
+  void stop() override { experiment_.reset(); }
+  int parallel() const override { return 1; }
+
+ private:
+  std::optional<Experiment> experiment_;
+  std::size_t next_ = 0;
+};
+
 }  // namespace ovali

@@ -68,6 +68,16 @@ struct Recording : Surface {
   void history(bool open) override {
     calls.push_back(std::string("history ") + (open ? "1" : "0"));
   }
+  void lab(bool open) override { calls.push_back(std::string("lab ") + (open ? "1" : "0")); }
+  void labView(const LabView& v) override {
+    shownLab = v;
+    calls.push_back("lab view " + v.progress);
+  }
+  void labPicture(const Drawing&) override { calls.emplace_back("lab picture"); }
+  void copy(std::string_view text) override { copied = std::string(text); }
+  void announce(std::string_view text) override { calls.push_back("announce " + std::string(text)); }
+  LabView shownLab;
+  std::string copied;
   bool ownsFocus() const override { return owns; }
   int focused() const override { return focus_; }
   Selection selection(int h) const override { return selections.at(h); }
@@ -151,8 +161,8 @@ INSTANTIATE_TEST_SUITE_P(Presenter, Sends, ::testing::ValuesIn(kSendCases), [](c
 
 TEST(Presenter, NamesEveryControlInTabOrderFirst) {
   Shown window;
-  const std::vector<std::string> first(window.surface.ids.begin() + 11,
-                                       window.surface.ids.begin() + 19);
+  const std::vector<std::string> first(window.surface.ids.begin() + 12,
+                                       window.surface.ids.begin() + 20);
   EXPECT_EQ(first, (std::vector<std::string>{"txtNB", "Command1_3", "txtDollars", "Command1_2",
                                              "Command1_0", "Command1_4", "chkFast", "txtNTrade"}));
   for (const char* call : {"name Players: txtNB", "name Round C", "name Players board",
@@ -227,6 +237,7 @@ struct Routed {
         [](Form1&, std::int16_t i) { note("link " + std::to_string(i)); },
         [](Form1&) { note("exit"); },
         [](Form1&) { note("history"); },
+        [](Form1&) { note("lab"); },
         [](Form1&) { note("about"); },
     };
     return h;
@@ -256,7 +267,8 @@ const RouteCase kRouteCases[] = {
     {"link", [](Presenter& p) { p.link(2); }, {"link 2"}},
     {"File, Exit", [](Presenter& p) { p.menu(1); }, {"exit"}},
     {"View, History", [](Presenter& p) { p.menu(4); }, {"history"}},
-    {"About", [](Presenter& p) { p.menu(5); }, {"about"}},
+    {"View, Explorations lab", [](Presenter& p) { p.menu(5); }, {"lab"}},
+    {"About", [](Presenter& p) { p.menu(6); }, {"about"}},
     {"a bar entry that opens a menu", [](Presenter& p) { p.menu(2); }, {}},
     {"no such entry", [](Presenter& p) { p.menu(99); }, {}},
 };

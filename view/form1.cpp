@@ -121,6 +121,7 @@ Form1::Form1(Toolkit& toolkit) : tk(toolkit), caption("The Ovalin Game") {
   mnuO.put(4, item("&Random exchange"));
   mnuView = item("&View");
   mnuHistory = item("&History");
+  mnuLab = item("Explorations &lab");
   mnuAbout = item("&About");
 }
 

@@ -80,6 +80,7 @@ struct Form1 {
   ControlArray<MenuItem> mnuO;
   MenuItem mnuView;
   MenuItem mnuHistory;  // checked while the history view is open
+  MenuItem mnuLab;      // checked while the Explorations lab is open
   MenuItem mnuAbout;
 
   Focus focus = Focus::None;
@@ -103,6 +104,10 @@ struct Form1 {
   // A front end sets it whenever it has shown a frame; a fast run then
   // records its next round.
   bool historyFrameShown = true;
+
+  // An experiment the address asked for: the lab opens on it and starts it
+  // at the next frame.
+  std::string labRequest;
 };
 
 void Form_Load(Form1& f);

@@ -28,6 +28,7 @@ constexpr MenuEntry kMenus[] = {
     {"mnuOpt", &Form1::mnuOpt, -1, nullptr, false},
     {"mnuView", &Form1::mnuView, -1, nullptr, false},
     {"mnuHistory", &Form1::mnuHistory, 3, &Handlers::history, true},
+    {"mnuLab", &Form1::mnuLab, 3, &Handlers::lab, true},
     {"mnuAbout", &Form1::mnuAbout, -1, &Handlers::about, false},
 };
 constexpr int kMenuCount = static_cast<int>(std::size(kMenus));
@@ -104,8 +105,8 @@ std::string outerCountName(const Form1& f, std::int16_t row) { return countName(
 
 }  // namespace
 
-Presenter::Presenter(Form1& f, Surface& surface, const Handlers& handlers)
-    : f_(f), s_(surface), on_(handlers) {}
+Presenter::Presenter(Form1& f, Surface& surface, const Handlers& handlers, LabWorkers* workers)
+    : f_(f), s_(surface), on_(handlers), lab_(workers) {}
 
 void Presenter::create() {
   for (int i = 0; i < kMenuCount; ++i) {
@@ -181,6 +182,7 @@ void Presenter::sync() {
   }
   if (s_.frame()) relayout_ = true;
   syncHistory();
+  syncLab();
 
   for (int i = 0; i < kFieldCount; ++i) {
     syncLabel(captions_[i], Kind::Caption, Area::Inputs, f_.*kFields[i].caption);
@@ -234,6 +236,63 @@ void Presenter::syncHistory() {
     historyOpen_ = open;
     s_.history(open);
   }
+}
+
+void Presenter::syncLab() {
+  const double now = f_.tk.timer();
+  if (!f_.labRequest.empty()) {
+    // The address's experiment: the lab opens on it and runs it.
+    if (lab_.choose(f_.labRequest)) {
+      f_.mnuLab.checked = true;
+      lab_.start(windowSetting(f_), now);
+    }
+    f_.labRequest.clear();
+  }
+  const bool open = f_.mnuLab.checked;
+  if (!open && labOpen_) lab_.stop();
+  if (open) {
+    lab_.collect(now);
+    if (!labOpen_ || lab_.stamp() != labPictureStamp_) {
+      labPictureStamp_ = lab_.stamp();
+      s_.labPicture(lab_.picture());
+    }
+    if (!labViewSent_ || !(lab_.view() == labShown_)) {
+      labShown_ = lab_.view();
+      labViewSent_ = true;
+      s_.labView(labShown_);
+    }
+  }
+  if (open != labOpen_) {
+    labOpen_ = open;
+    s_.lab(open);
+  }
+}
+
+void Presenter::labChoose(int experiment) {
+  lab_.choose(experiment);
+}
+
+void Presenter::labVersus(std::string text) {
+  lab_.versus(std::move(text));
+}
+
+void Presenter::labRun() {
+  if (lab_.running()) {
+    lab_.stop();
+  } else {
+    lab_.start(windowSetting(f_), f_.tk.timer());
+  }
+}
+
+void Presenter::labCopy() {
+  const std::string table = lab_.table();
+  if (table.empty()) return;
+  s_.copy(table);
+  s_.announce("Copied");
+}
+
+void Presenter::labClose() {
+  if (f_.mnuLab.checked) on_.lab(f_);
 }
 
 void Presenter::rename(LabelItem& item, const std::string& name) {

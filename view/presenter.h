@@ -7,6 +7,7 @@
 #include "view/changes.h"
 #include "view/form1.h"
 #include "view/history.h"
+#include "view/labpanel.h"
 #include "view/surface.h"
 
 namespace ovali {
@@ -23,6 +24,7 @@ struct Handlers {
   void (*link)(Form1&, std::int16_t);
   void (*exit)(Form1&);
   void (*history)(Form1&);
+  void (*lab)(Form1&);
   void (*about)(Form1&);
 };
 
@@ -39,7 +41,9 @@ enum class Arrival {
 // user did to them into calls of the game's handlers.
 class Presenter {
  public:
-  Presenter(Form1& f, Surface& surface, const Handlers& handlers);
+  // `workers` play the lab's games; without them the lab plays one game a
+  // frame itself.
+  Presenter(Form1& f, Surface& surface, const Handlers& handlers, LabWorkers* workers = nullptr);
 
   // Makes the elements the window opens with; the rest come with the game.
   void create();
@@ -71,6 +75,18 @@ class Presenter {
   void option(std::int16_t index);
   void menu(int entry);
   void link(std::int16_t index);
+
+  // From the lab's panel.
+  void labChoose(int experiment);
+  void labVersus(std::string text);
+  // Run, or Stop while the lab runs.
+  void labRun();
+  void labCopy();
+  // The panel's own close: its title bar, its close button, Escape.
+  void labClose();
+  // While the lab runs, a front end whose event loop sleeps asks for a
+  // frame now and then, so that its games are collected and shown.
+  bool labRunning() const { return lab_.running(); }
 
  private:
   template <class Control>
@@ -104,6 +120,7 @@ class Presenter {
   void syncShapes();
   void syncFocus();
   void syncHistory();
+  void syncLab();
   void rename(LabelItem& item, const std::string& name);
   bool enabled(Focus focus) const;
   bool dealsLocked() const;
@@ -115,6 +132,11 @@ class Presenter {
   Focus shownFocus_ = Focus::None;
   bool historyOpen_ = false;
   HistoryRedraw historyRedraw_;
+  LabPanel lab_;
+  bool labOpen_ = false;
+  LabView labShown_;
+  bool labViewSent_ = false;
+  std::uint64_t labPictureStamp_ = 0;
 
   std::vector<Item<MenuItem>> menus_;  // the menu bar's entries, then the options
   std::vector<std::int16_t> options_;  // the index of each option's item

@@ -12,6 +12,7 @@
 #include "toolkit/controls.h"
 #include "view/drawing.h"
 #include "view/form1.h"
+#include "view/labpanel.h"
 #include "view/projection.h"
 
 namespace ovali {
@@ -85,6 +86,16 @@ class Surface {
   // is open, and opened or closed as View › History says.
   virtual void historyDrawing(const Drawing& drawing) = 0;
   virtual void history(bool open) = 0;
+  // The Explorations lab's panel: opened or closed as View › Explorations
+  // lab says, what it shows sent whenever that changed, and its picture
+  // whenever new games came in.
+  virtual void lab(bool open) = 0;
+  virtual void labView(const LabView& view) = 0;
+  virtual void labPicture(const Drawing& picture) = 0;
+  // Puts `text` on the clipboard.
+  virtual void copy(std::string_view text) = 0;
+  // Says `text` to screen readers, and shows it for a moment.
+  virtual void announce(std::string_view text) = 0;
 
   // Where the front end's own focus and selection are the truth (its
   // widgets change them by themselves), the presenter asks for them at
@@ -116,4 +127,9 @@ class Surface {
   void describe(int h, std::string_view description) override;                                 \
   void focus(int h) override;                                                                  \
   void historyDrawing(const ::ovali::Drawing& drawing) override;                               \
-  void history(bool open) override
+  void history(bool open) override;                                                            \
+  void lab(bool open) override;                                                                \
+  void labView(const ::ovali::LabView& view) override;                                         \
+  void labPicture(const ::ovali::Drawing& picture) override;                                   \
+  void copy(std::string_view text) override;                                                   \
+  void announce(std::string_view text) override

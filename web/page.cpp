@@ -292,6 +292,12 @@ bool Page::frame() {
   return relayout;
 }
 
+void Page::lab(bool) {}
+void Page::labView(const LabView&) {}
+void Page::labPicture(const Drawing&) {}
+void Page::copy(std::string_view) {}
+void Page::announce(std::string_view) {}
+
 void Page::history(bool open) { ovali_history_show(open, historyHelp().c_str()); }
 
 void Page::historyDrawing(const Drawing& drawing) {
