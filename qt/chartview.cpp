@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -87,14 +88,42 @@ void ChartView::setDrawing(Drawing drawing) {
   if (accessibleName() != name) setAccessibleName(name);
   const QString description = QString::fromStdString(drawing_.description);
   if (accessibleDescription() != description) setAccessibleDescription(description);
-  setFixedSize(static_cast<int>(std::ceil(drawing_.width)),
-               static_cast<int>(std::ceil(drawing_.height)));
+  if (!scaled_) {
+    setFixedSize(static_cast<int>(std::ceil(drawing_.width)),
+                 static_cast<int>(std::ceil(drawing_.height)));
+  }
+  updateGeometry();
   update();
+}
+
+void ChartView::setScaled(bool scaled) {
+  scaled_ = scaled;
+  if (scaled) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  }
+  setDrawing(std::move(drawing_));
+}
+
+QSize ChartView::sizeHint() const {
+  return {static_cast<int>(std::ceil(drawing_.width)),
+          static_cast<int>(std::ceil(drawing_.height))};
+}
+
+int ChartView::heightForWidth(int width) const {
+  if (drawing_.width <= 0) return 0;
+  return static_cast<int>(std::ceil(width * drawing_.height / drawing_.width));
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
+  if (scaled_ && drawing_.width > 0 && drawing_.height > 0) {
+    const double scale = std::min(width() / drawing_.width, height() / drawing_.height);
+    p.translate((width() - scale * drawing_.width) / 2, (height() - scale * drawing_.height) / 2);
+    p.scale(scale, scale);
+  }
   for (const Shape& s : drawing_.shapes) paint(p, s);
 }
 

@@ -5,12 +5,12 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <utility>
 
 #include "help/help.h"
 #include "qt/chartview.h"
+#include "qt/labwindow.h"
 
 namespace ovali {
 
@@ -44,21 +44,8 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, const History& history, Drawin
 void HistoryWindow::redraw(Drawing drawing) { chart_->setDrawing(std::move(drawing)); }
 
 void HistoryWindow::open() {
-  QWidget* main = parentWidget();
   adjustSize();
-  if (main) {
-    const QRect frame = main->frameGeometry();
-    QPoint at(frame.right() + 8, frame.top());
-    if (const QScreen* screen = main->screen()) {
-      const QRect room = screen->availableGeometry();
-      // No room on the right: on the left, and else over the main window's
-      // right edge, but always on the screen.
-      if (at.x() + width() > room.right()) at.setX(frame.left() - 8 - width());
-      if (at.x() < room.left()) at.setX(room.right() - width());
-      at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - height())));
-    }
-    move(at);
-  }
+  placeBeside(this, parentWidget());
   show();
 }
 

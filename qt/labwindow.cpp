@@ -1,11 +1,252 @@
+#include "qt/labwindow.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+#include "qt/chartview.h"
 #include "qt/mainwindow.h"
 
 namespace ovali {
 
-void MainWindow::lab(bool) {}
-void MainWindow::labView(const LabView&) {}
-void MainWindow::labPicture(const Drawing&) {}
-void MainWindow::copy(std::string_view) {}
-void MainWindow::announce(std::string_view) {}
+namespace {
+
+QString qs(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A caption's words as a screen reader names its control: no access key
+// mark, no colon.
+QString plain(std::string_view caption) {
+  QString text = qs(caption);
+  text.remove(QLatin1Char('&'));
+  if (text.endsWith(QLatin1Char(':'))) text.chop(1);
+  return text;
+}
+
+QLabel* wrapping(QWidget* parent, const char* id) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(id));
+  label->setWordWrap(true);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+}  // namespace
+
+LabWindow::LabWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
+  setObjectName(QStringLiteral("lab"));
+  setWindowTitle(qs(kLabTitle));
+  auto* layout = new QVBoxLayout(this);
+
+  auto* form = new QGridLayout;
+  auto* chooserLabel = new QLabel(qs(kLabChooser), this);
+  chooser_ = new QComboBox(this);
+  chooser_->setObjectName(QStringLiteral("labChooser"));
+  chooser_->setAccessibleName(plain(kLabChooser));
+  chooser_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  chooser_->setMinimumContentsLength(24);
+  chooserLabel->setBuddy(chooser_);
+  form->addWidget(chooserLabel, 0, 0);
+  form->addWidget(chooser_, 0, 1);
+  versusLabel_ = new QLabel(qs(kLabVersus), this);
+  versus_ = new QLineEdit(this);
+  versus_->setObjectName(QStringLiteral("labVersus"));
+  versus_->setAccessibleName(plain(kLabVersus));
+  versusLabel_->setBuddy(versus_);
+  form->addWidget(versusLabel_, 1, 0);
+  form->addWidget(versus_, 1, 1);
+  versusError_ = wrapping(this, "labVersusError");
+  form->addWidget(versusError_, 2, 1);
+  form->setColumnStretch(1, 1);
+  layout->addLayout(form);
+
+  auto* runRow = new QHBoxLayout;
+  run_ = new QPushButton(this);
+  run_->setObjectName(QStringLiteral("labRun"));
+  run_->setAutoDefault(false);
+  runRow->addWidget(run_);
+  bar_ = new QProgressBar(this);
+  bar_->setObjectName(QStringLiteral("labProgress"));
+  bar_->setAccessibleName(qs(kLabProgress));
+  bar_->setTextVisible(false);
+  runRow->addWidget(bar_, 1);
+  layout->addLayout(runRow);
+  progress_ = wrapping(this, "labProgressText");
+  layout->addWidget(progress_);
+  plan_ = wrapping(this, "labPlan");
+  layout->addWidget(plan_);
+  notes_ = wrapping(this, "labNotes");
+  layout->addWidget(notes_);
+
+  chart_ = new ChartView(this, Drawing{});
+  chart_->setObjectName(QStringLiteral("labChart"));
+  chart_->setScaled(true);
+  layout->addWidget(chart_, 1);
+  sentence_ = wrapping(this, "labSentence");
+  sentence_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  layout->addWidget(sentence_);
+
+  auto* copyRow = new QHBoxLayout;
+  copy_ = new QPushButton(qs(kLabCopy), this);
+  copy_->setObjectName(QStringLiteral("labCopy"));
+  copy_->setAccessibleDescription(qs(kLabCopyDescription));
+  copy_->setAutoDefault(false);
+  copyRow->addWidget(copy_);
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("labStatus"));
+  copyRow->addWidget(status_, 1);
+  layout->addLayout(copyRow);
+
+  connect(chooser_, &QComboBox::activated, this, &LabWindow::chosen);
+  connect(versus_, &QLineEdit::textEdited, this, &LabWindow::versusEdited);
+  connect(versus_, &QLineEdit::returnPressed, this, &LabWindow::runClicked);
+  connect(run_, &QPushButton::clicked, this, &LabWindow::runClicked);
+  connect(copy_, &QPushButton::clicked, this, &LabWindow::copyClicked);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(escape, &QShortcut::activated, this, &LabWindow::closed);
+  ticks_.setInterval(100);
+  connect(&ticks_, &QTimer::timeout, this, &LabWindow::tick);
+  statusClear_.setSingleShot(true);
+  statusClear_.setInterval(2000);
+  connect(&statusClear_, &QTimer::timeout, status_, &QLabel::clear);
+}
+
+void LabWindow::show(const LabView& view) {
+  if (!filled_ || chooser_->count() != static_cast<int>(view.experiments.size())) {
+    chooser_->clear();
+    for (const std::string& entry : view.experiments) chooser_->addItem(qs(entry));
+    filled_ = true;
+  }
+  if (chooser_->currentIndex() != view.chosen) chooser_->setCurrentIndex(view.chosen);
+  versusLabel_->setVisible(view.versusShown);
+  versus_->setVisible(view.versusShown);
+  if (versus_->text() != qs(view.versus)) versus_->setText(qs(view.versus));
+  versusError_->setText(qs(view.versusError));
+  versusError_->setVisible(view.versusShown && !view.versusError.empty());
+  run_->setText(qs(view.run));
+  bar_->setRange(0, std::max(1, view.games));
+  bar_->setValue(view.done);
+  progress_->setText(qs(view.progress));
+  plan_->setText(qs(view.plan));
+  QStringList notes;
+  for (const std::string& note : view.notes) notes << qs(note);
+  notes_->setText(notes.join(QLatin1Char('\n')));
+  notes_->setVisible(!view.notes.empty());
+  sentence_->setText(qs(view.sentence));
+  copy_->setEnabled(view.copyable);
+  if (view.running && !ticks_.isActive()) ticks_.start();
+  if (!view.running) ticks_.stop();
+}
+
+void LabWindow::draw(Drawing picture) { chart_->setDrawing(std::move(picture)); }
+
+void LabWindow::announce(const QString& text) {
+  status_->setText(text);
+  status_->setAccessibleName(text);
+  QAccessibleEvent event(status_, QAccessible::Alert);
+  QAccessible::updateAccessibility(&event);
+  statusClear_.start();
+}
+
+void LabWindow::open() {
+  if (!isVisible()) {
+    resize(QSize(760, 680).expandedTo(sizeHint()));
+    placeBeside(this, parentWidget());
+  }
+  QWidget::show();
+  raise();
+  // Without a window manager nothing else would give it the keyboard.
+  activateWindow();
+  chooser_->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void LabWindow::closeEvent(QCloseEvent* event) {
+  // The game decides whether the lab is open: it is asked, and the next
+  // sync hides the window.
+  event->ignore();
+  emit closed();
+}
+
+void placeBeside(QWidget* window, QWidget* main) {
+  if (!main) return;
+  const QRect frame = main->frameGeometry();
+  QPoint at(frame.right() + 8, frame.top());
+  if (const QScreen* screen = main->screen()) {
+    const QRect room = screen->availableGeometry();
+    window->resize(window->size().boundedTo(room.size()));
+    // A window that may shrink takes the wider free side when it fits
+    // neither as it is.
+    const int right = room.right() - frame.right() - 8;
+    const int left = frame.left() - 8 - room.left();
+    const int narrowest = window->minimumSizeHint().width();
+    if (window->width() > std::max(right, left) && std::max(right, left) >= narrowest &&
+        window->maximumWidth() >= narrowest && window->minimumWidth() < window->width()) {
+      window->resize(std::max(right, left), window->height());
+    }
+    if (at.x() + window->width() > room.right()) at.setX(frame.left() - 8 - window->width());
+    if (at.x() < room.left()) at.setX(room.right() - window->width());
+    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - window->height())));
+  }
+  window->move(at);
+}
+
+// ---------------------------------------------------------------------------
+// The main window's side of the lab.
+
+void MainWindow::lab(bool open) {
+  if (!lab_ && !open) return;
+  if (!lab_) makeLab();
+  if (open) {
+    lab_->open();
+  } else {
+    const bool hadFocus = lab_->isActiveWindow();
+    lab_->hide();
+    if (hadFocus) activateWindow();
+  }
+}
+
+void MainWindow::makeLab() {
+  lab_ = new LabWindow(this);
+  connect(lab_, &LabWindow::chosen, this,
+          [this](int experiment) { handle([&] { presenter_.labChoose(experiment); }); });
+  connect(lab_, &LabWindow::versusEdited, this, [this](const QString& text) {
+    handle([&] { presenter_.labVersus(text.toStdString()); });
+  });
+  connect(lab_, &LabWindow::runClicked, this, [this] { handle([&] { presenter_.labRun(); }); });
+  connect(lab_, &LabWindow::copyClicked, this, [this] { handle([&] { presenter_.labCopy(); }); });
+  connect(lab_, &LabWindow::closed, this, [this] { handle([&] { presenter_.labClose(); }); });
+  connect(lab_, &LabWindow::tick, this, &MainWindow::requestSync);
+}
+
+void MainWindow::labView(const LabView& view) {
+  if (!lab_) makeLab();
+  lab_->show(view);
+}
+
+void MainWindow::labPicture(const Drawing& picture) {
+  if (!lab_) makeLab();
+  lab_->draw(picture);
+}
+
+void MainWindow::copy(std::string_view text) { QGuiApplication::clipboard()->setText(qs(text)); }
+
+void MainWindow::announce(std::string_view text) {
+  if (lab_) lab_->announce(qs(text));
+}
 
 }  // namespace ovali

@@ -71,7 +71,7 @@ QRect fitted(QRect box, QSizeF text, Alignment alignment) {
 // ---------------------------------------------------------------------------
 
 MainWindow::MainWindow(Form1& f, QtToolkit* toolkit)
-    : f_(f), toolkit_(toolkit), presenter_(f, *this, gameHandlers()) {
+    : f_(f), toolkit_(toolkit), presenter_(f, *this, gameHandlers(), &labWorkers_) {
   installLinkAccessibility();
   setObjectName(QStringLiteral("MainWindow"));
   board_ = new Board(f_.clientWidth, f_.clientHeight, this);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "lab/threads.h"
 #include "qt/board.h"
 #include "qt/captionlabel.h"
 #include "view/form1.h"
@@ -21,6 +22,7 @@ namespace ovali {
 
 class QtToolkit;
 class HistoryWindow;
+class LabWindow;
 
 // The game's window made of real widgets: the presenter's surface. It
 // applies what the presenter sends (at most once per screen frame while a
@@ -57,6 +59,7 @@ class MainWindow : public QMainWindow, public Surface {
 
   Board* board() const { return board_; }
   HistoryWindow* historyWindow() const { return history_; }
+  LabWindow* labWindow() const { return lab_; }
   int syncCount() const { return syncs_; }
 
   static constexpr int kFrameMs = 16;
@@ -88,6 +91,7 @@ class MainWindow : public QMainWindow, public Surface {
   QWidget* makeWidget(const Element& e);
   void connectField(QLineEdit* field, Field which);
   void addMenuEntry(const Element& e, Made& made);
+  void makeLab();
   int handleOf(const QObject* object) const;
   QFont font(const Font& model) const;
   QColor color(const Color& model) const;
@@ -97,12 +101,15 @@ class MainWindow : public QMainWindow, public Surface {
   Form1& f_;
   QtToolkit* toolkit_;
   Board* board_;
+  // Before the presenter, whose lab stops them, and after it gone.
+  ThreadWorkers labWorkers_;
   Presenter presenter_;
   std::vector<Made> made_;
   std::vector<Circle> circles_;
   std::vector<Line> lines_;
 
   HistoryWindow* history_ = nullptr;  // made when first opened
+  LabWindow* lab_ = nullptr;          // made when first shown
 
   std::string shownTitle_;
   bool titleShown_ = false;

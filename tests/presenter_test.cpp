@@ -75,7 +75,9 @@ struct Recording : Surface {
   }
   void labPicture(const Drawing&) override { calls.emplace_back("lab picture"); }
   void copy(std::string_view text) override { copied = std::string(text); }
-  void announce(std::string_view text) override { calls.push_back("announce " + std::string(text)); }
+  void announce(std::string_view text) override {
+    calls.push_back("announce " + std::string(text));
+  }
   LabView shownLab;
   std::string copied;
   bool ownsFocus() const override { return owns; }
@@ -604,6 +606,122 @@ TEST(Presenter, AFieldEditedInsideABoxIsCheckedBeforeTheGameUsesIt) {
     EXPECT_EQ(run.window.tk.messages, row.messages);
     EXPECT_EQ(run.window.f.txtNB.text, row.players);
     EXPECT_EQ(run.broken(), std::vector<std::string>{});
+  }
+}
+
+// The lab's panel: a small plan played one game a frame on the test's
+// thread, as the page does where it has no workers.
+struct LabShown : Shown {
+  LabShown() {
+    presenter.lab().usePlan({2, 100, 400, 5, 3});
+    presenter.menu(5);
+    presenter.sync();
+  }
+  // Frames until the run is over; how many it took.
+  int runOut() {
+    int frames = 0;
+    for (; presenter.labRunning() && frames < 100; ++frames) presenter.sync();
+    return frames;
+  }
+};
+
+TEST(PresenterLab, OpensFilledRunsToItsAnswerAndCopiesIt) {
+  Shown closed;
+  closed.presenter.menu(5);
+  const std::vector<std::string> opening = closed.syncCalls();
+  const auto at = [&](const char* call) {
+    return std::find(opening.begin(), opening.end(), call) - opening.begin();
+  };
+  EXPECT_LT(at("lab picture"), at("lab 1"));
+  EXPECT_LT(at("lab view "), at("lab 1"));
+
+  LabShown w;
+  w.presenter.labRun();
+  w.presenter.sync();
+  EXPECT_EQ(w.surface.shownLab.run, "&Stop");
+  EXPECT_EQ(w.surface.shownLab.progress.rfind("1 of 4 games, about ", 0), 0u)
+      << w.surface.shownLab.progress;
+  EXPECT_EQ(w.runOut(), 3);
+  const LabView& v = w.surface.shownLab;
+  EXPECT_EQ(v.run, "&Run");
+  EXPECT_EQ(v.done, 4);
+  EXPECT_EQ(v.progress.rfind("4 of 4 games in ", 0), 0u) << v.progress;
+  EXPECT_EQ(v.sentence.rfind("Doubling the money from $20 to $40", 0), 0u) << v.sentence;
+  EXPECT_TRUE(v.copyable);
+  EXPECT_EQ(w.syncCalls(), std::vector<std::string>{});
+  w.presenter.labCopy();
+  EXPECT_EQ(w.surface.copied, w.presenter.lab().table());
+  EXPECT_EQ(w.surface.copied.rfind("variant\tring\tplayers", 0), 0u);
+  EXPECT_TRUE(w.surface.has("announce Copied"));
+}
+
+// Each row acts on an open panel, then lets frames pass.
+struct LabCase {
+  const char* name;
+  std::function<void(LabShown&)> act;
+  bool running, open;
+  const char* progress;  // how the progress text starts
+  const char* shown;     // a versus error or a note that must be shown; "" for none
+};
+
+TEST(PresenterLab, StopsClosesAndChecksWhatItRuns) {
+  const LabCase rows[] = {
+      {"Stop keeps the games in",
+       [](LabShown& w) {
+         w.presenter.labRun();
+         w.presenter.sync();
+         w.presenter.labRun();
+         w.presenter.sync();
+       },
+       false, true, "Stopped after 1 of 4 games", ""},
+      {"closing the panel ends the run",
+       [](LabShown& w) {
+         w.presenter.labRun();
+         w.presenter.labClose();
+         w.presenter.sync();
+       },
+       false, false, "Stopped after 0 of 4 games", ""},
+      {"the address opens the lab on its experiment and runs it",
+       [](LabShown& w) {
+         w.presenter.labClose();
+         w.presenter.sync();
+         w.f.labRequest = "one";
+         w.presenter.sync();
+         EXPECT_EQ(w.surface.shownLab.chosen, 3);
+       },
+       true, true, "1 of 4 games", ""},
+      {"an own setting not understood is not run",
+       [](LabShown& w) {
+         w.presenter.labChoose(6);
+         w.presenter.labVersus("players=many");
+         w.presenter.labRun();
+         w.presenter.sync();
+         EXPECT_TRUE(w.surface.shownLab.versusShown);
+       },
+       false, true, "", "not \"many\""},
+      {"a base the fields would correct says so",
+       [](LabShown& w) {
+         w.f.txtNB.text = "31";
+         w.presenter.labRun();
+         w.presenter.sync();
+       },
+       true, true, "1 of 4 games", "$20: The number of players must be even."},
+  };
+  for (const LabCase& row : rows) {
+    SCOPED_TRACE(row.name);
+    LabShown w;
+    row.act(w);
+    const LabView& v = w.surface.shownLab;
+    EXPECT_EQ(w.presenter.labRunning(), row.running);
+    EXPECT_EQ(w.f.mnuLab.checked, row.open);
+    EXPECT_EQ(v.progress.rfind(row.progress, 0), 0u) << v.progress;
+    std::string shown = v.versusError;
+    for (const std::string& note : v.notes) shown += note;
+    if (*row.shown == '\0') {
+      EXPECT_EQ(shown, "");
+    } else {
+      EXPECT_NE(shown.find(row.shown), std::string::npos) << shown;
+    }
   }
 }
 

@@ -34,7 +34,8 @@ std::string duration(double seconds) {
 }
 
 std::string timeLeft(double seconds) {
-  if (seconds < 60) return "about " + decimal(std::max<std::int64_t>(1, std::lround(seconds))) + " s left";
+  if (seconds < 60)
+    return "about " + decimal(std::max<std::int64_t>(1, std::lround(seconds))) + " s left";
   return "about " + decimal(std::lround(seconds / 60)) + " min left";
 }
 
@@ -116,6 +117,7 @@ void LabPanel::start(const Setting& base, double now) {
   }
   std::optional<Experiment> e = makeExperiment(name, base, second);
   if (!e) return;
+  if (plan_) e->plan = *plan_;
   run_.emplace(std::move(*e));
   ++stamp_;
   workers_.start(run_->experiment());

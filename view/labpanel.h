@@ -69,6 +69,9 @@ class LabPanel {
   // Chooses by name; false for a name that is not an experiment's.
   bool choose(std::string_view name);
   void versus(std::string text);
+  // Every experiment is played with `plan` instead of its own: quick runs
+  // for tests and measurements.
+  void usePlan(const Plan& plan) { plan_ = plan; }
   // Starts the chosen experiment from `base`, the window's setting, at
   // `now` (seconds on the toolkit's clock).
   void start(const Setting& base, double now);
@@ -98,6 +101,7 @@ class LabPanel {
   double lastDelivery_ = 0;
   double finishedAfter_ = -1;
   bool stopped_ = false;
+  std::optional<Plan> plan_;
   LabView view_;
   std::uint64_t stamp_ = 0;
 };

@@ -256,11 +256,12 @@ void Presenter::syncLab() {
       labPictureStamp_ = lab_.stamp();
       s_.labPicture(lab_.picture());
     }
-    if (!labViewSent_ || !(lab_.view() == labShown_)) {
-      labShown_ = lab_.view();
-      labViewSent_ = true;
-      s_.labView(labShown_);
-    }
+  }
+  // Also once closed: a run that ended with the panel shows so when it opens.
+  if ((open || labViewSent_) && (!labViewSent_ || !(lab_.view() == labShown_))) {
+    labShown_ = lab_.view();
+    labViewSent_ = true;
+    s_.labView(labShown_);
   }
   if (open != labOpen_) {
     labOpen_ = open;
@@ -268,13 +269,9 @@ void Presenter::syncLab() {
   }
 }
 
-void Presenter::labChoose(int experiment) {
-  lab_.choose(experiment);
-}
+void Presenter::labChoose(int experiment) { lab_.choose(experiment); }
 
-void Presenter::labVersus(std::string text) {
-  lab_.versus(std::move(text));
-}
+void Presenter::labVersus(std::string text) { lab_.versus(std::move(text)); }
 
 void Presenter::labRun() {
   if (lab_.running()) {

@@ -87,6 +87,7 @@ class Presenter {
   // While the lab runs, a front end whose event loop sleeps asks for a
   // frame now and then, so that its games are collected and shown.
   bool labRunning() const { return lab_.running(); }
+  LabPanel& lab() { return lab_; }
 
  private:
   template <class Control>

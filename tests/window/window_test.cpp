@@ -187,9 +187,11 @@ TEST(Window, MenusAsDesignedWithAboutOnTheBar) {
   EXPECT_EQ(bar[3]->text(), QStringLiteral("&About"));
   EXPECT_EQ(bar[3]->menu(), nullptr);
   ASSERT_NE(bar[2]->menu(), nullptr);
-  ASSERT_EQ(bar[2]->menu()->actions().size(), 1);
+  ASSERT_EQ(bar[2]->menu()->actions().size(), 2);
   EXPECT_EQ(bar[2]->menu()->actions()[0]->text(), QStringLiteral("&History"));
   EXPECT_TRUE(bar[2]->menu()->actions()[0]->isCheckable());
+  EXPECT_EQ(bar[2]->menu()->actions()[1]->text(), QStringLiteral("Explorations &lab"));
+  EXPECT_TRUE(bar[2]->menu()->actions()[1]->isCheckable());
   ASSERT_NE(bar[0]->menu(), nullptr);
   ASSERT_EQ(bar[0]->menu()->actions().size(), 1);
   EXPECT_EQ(bar[0]->menu()->actions()[0]->text(), QStringLiteral("E&xit"));

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include "view/drawing.h"
+#include "view/labpanel.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace ovali {
+
+class ChartView;
+
+// The Explorations lab on the desktop: a resizable tool window beside the
+// main window that shows what the presenter sends and reports what the user
+// does with it.
+class LabWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit LabWindow(QWidget* mainWindow);
+
+  void show(const LabView& view);
+  void draw(Drawing picture);
+  void announce(const QString& text);
+  // Shows the window beside the main window, on the screen, with the
+  // keyboard in its chooser.
+  void open();
+
+  ChartView* chart() const { return chart_; }
+
+ signals:
+  void chosen(int experiment);
+  void versusEdited(const QString& text);
+  void runClicked();
+  void copyClicked();
+  void closed();
+  // While the lab runs: time to collect its games.
+  void tick();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QComboBox* chooser_ = nullptr;
+  QLabel* versusLabel_ = nullptr;
+  QLineEdit* versus_ = nullptr;
+  QLabel* versusError_ = nullptr;
+  QPushButton* run_ = nullptr;
+  QProgressBar* bar_ = nullptr;
+  QLabel* progress_ = nullptr;
+  QLabel* plan_ = nullptr;
+  QLabel* notes_ = nullptr;
+  ChartView* chart_ = nullptr;
+  QLabel* sentence_ = nullptr;
+  QPushButton* copy_ = nullptr;
+  QLabel* status_ = nullptr;
+  QTimer ticks_;
+  QTimer statusClear_;
+  bool filled_ = false;
+};
+
+// Moves a tool window beside the main window: on its right, else on its
+// left, else over its right edge, always on the screen and no larger than
+// the screen's free area; one that can be narrowed is, to fit a free side.
+void placeBeside(QWidget* window, QWidget* mainWindow);
+
+}  // namespace ovali
