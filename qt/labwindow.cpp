@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -111,7 +112,14 @@ LabWindow::LabWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
   copyRow->addWidget(status_, 1);
   layout->addLayout(copyRow);
 
-  connect(chooser_, &QComboBox::activated, this, &LabWindow::chosen);
+  // The model follows what the chooser shows, however it changed (a click,
+  // the arrow keys, typing a name's first letter).
+  connect(chooser_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (!applying_ && index >= 0) emit chosen(index);
+  });
+  // Alt and a letter is another control's access key, never a search in
+  // the chooser's names.
+  chooser_->installEventFilter(this);
   connect(versus_, &QLineEdit::textEdited, this, &LabWindow::versusEdited);
   connect(versus_, &QLineEdit::returnPressed, this, &LabWindow::runClicked);
   connect(run_, &QPushButton::clicked, this, &LabWindow::runClicked);
@@ -132,7 +140,11 @@ void LabWindow::show(const LabView& view) {
     for (const std::string& entry : view.experiments) chooser_->addItem(qs(entry));
     filled_ = true;
   }
+  applying_ = true;
   if (chooser_->currentIndex() != view.chosen) chooser_->setCurrentIndex(view.chosen);
+  applying_ = false;
+  chooser_->setEnabled(view.choosable);
+  versus_->setReadOnly(!view.choosable);
   versusLabel_->setVisible(view.versusShown);
   versus_->setVisible(view.versusShown);
   if (versus_->text() != qs(view.versus)) versus_->setText(qs(view.versus));
@@ -151,6 +163,15 @@ void LabWindow::show(const LabView& view) {
   copy_->setEnabled(view.copyable);
   if (view.running && !ticks_.isActive()) ticks_.start();
   if (!view.running) ticks_.stop();
+}
+
+bool LabWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == chooser_ && event->type() == QEvent::KeyPress &&
+      (static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier)) {
+    event->ignore();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void LabWindow::draw(Drawing picture) { chart_->setDrawing(std::move(picture)); }

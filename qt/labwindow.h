@@ -45,6 +45,7 @@ class LabWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QComboBox* chooser_ = nullptr;
@@ -63,6 +64,7 @@ class LabWindow : public QWidget {
   QTimer ticks_;
   QTimer statusClear_;
   bool filled_ = false;
+  bool applying_ = false;  // showing the model's choice, not the user's
 };
 
 // Moves a tool window beside the main window: on its right, else on its

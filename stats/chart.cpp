@@ -171,11 +171,17 @@ double valueOf(const Spread& s, Quantity q, bool bound) {
   return bound ? s.equilibrium : s.gini;
 }
 
-// Lays out a legend entry ending at `right`, and moves `right` left of it.
-void addLegend(ChartSeries& series, float& right, const std::string& text) {
-  constexpr float kLineKey = 300;
+constexpr float kLineKey = 300;
+constexpr float kLegendRow = kTextHeight + kGap / 2;
+
+// How much of a legend line an entry takes.
+float legendWidth(const std::string& text) { return textWidth(text) + 3 * kGap + kLineKey; }
+
+// Lays out a legend entry ending at `right`, on the legend line `row`, and
+// moves `right` left of it.
+void addLegend(ChartSeries& series, float& right, const std::string& text, int row = 0) {
   const float width = textWidth(text);
-  const float middle = kGap / 2 + kTextHeight / 2;
+  const float middle = kGap / 2 + kTextHeight / 2 + static_cast<float>(row) * kLegendRow;
   right -= width;
   series.legend.text = {
       {right, middle - kTextHeight / 2, width, kTextHeight}, text, Alignment::Left};
@@ -324,6 +330,17 @@ Chart lineChart(const LinePlot& p) {
   c.width = kWidth;
   c.height = kHistoryHeight;
   c.plot = kHistoryPlot;
+  // Legends too wide for the line beside the axis title go on to a second
+  // line, and the plot moves down by one.
+  const float room = c.width - 3 * kGap - textWidth(p.yTitle);
+  float wanted = 0;
+  for (const PlotLine& line : p.lines) {
+    if (!line.legend.empty()) wanted += legendWidth(line.legend);
+  }
+  if (wanted > room) {
+    c.height += kLegendRow;
+    c.plot.top += kLegendRow;
+  }
   double highest = 0;
   for (const PlotLine& line : p.lines) {
     for (const auto& [x, y] : line.points) highest = std::max(highest, y);
@@ -372,8 +389,15 @@ Chart lineChart(const LinePlot& p) {
     c.series.push_back(std::move(s));
   }
   float right = c.width - kGap;
+  int row = 0;
   for (std::size_t i = c.series.size(); i-- > 0;) {
-    if (!p.lines[i].legend.empty()) addLegend(c.series[i], right, p.lines[i].legend);
+    const std::string& legend = p.lines[i].legend;
+    if (legend.empty()) continue;
+    if (row == 0 && wanted > room && right - legendWidth(legend) < c.width - room) {
+      row = 1;
+      right = c.width - kGap;
+    }
+    addLegend(c.series[i], right, legend, row);
   }
   return c;
 }

@@ -201,6 +201,34 @@ std::vector<Chart> labPicture(const char* name) {
   return labCharts(e, run.results());
 }
 
+// However long the variants' names, no legend covers the axis title, another
+// legend or the plot.
+TEST(ChartDrawing, TheLabsLegendsStayClearOfEachOtherAndThePlot) {
+  for (std::string_view name : kExperimentNames) {
+    SCOPED_TRACE(name);
+    for (const Chart& c : labPicture(std::string(name).c_str())) {
+      std::vector<Rect> boxes{c.axisTitle};
+      for (const ChartSeries& s : c.series) {
+        if (s.legend.text.text.empty()) continue;
+        boxes.push_back(s.legend.text);
+        boxes.push_back(s.legend.key);
+      }
+      const auto overlap = [](const Rect& a, const Rect& b) {
+        return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+               b.top < a.top + a.height;
+      };
+      for (std::size_t i = 0; i < boxes.size(); ++i) {
+        EXPECT_LE(boxes[i].top + boxes[i].height, c.plot.top) << i;
+        EXPECT_GE(boxes[i].left, 0) << i;
+        EXPECT_LE(boxes[i].left + boxes[i].width, c.width) << i;
+        for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+          EXPECT_FALSE(overlap(boxes[i], boxes[j])) << i << " and " << j;
+        }
+      }
+    }
+  }
+}
+
 TEST(ChartDrawing, EveryPartOfEachChartBecomesItsShape) {
   Distribution spread;
   for (int i = 0; i < 8; ++i) {

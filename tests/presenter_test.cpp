@@ -699,6 +699,15 @@ TEST(PresenterLab, StopsClosesAndChecksWhatItRuns) {
          EXPECT_TRUE(w.surface.shownLab.versusShown);
        },
        false, true, "", "not \"many\""},
+      {"the chooser holds still while a run is on",
+       [](LabShown& w) {
+         w.presenter.labRun();
+         w.presenter.labChoose(2);
+         w.presenter.sync();
+         EXPECT_EQ(w.surface.shownLab.chosen, 0);
+         EXPECT_FALSE(w.surface.shownLab.choosable);
+       },
+       true, true, "1 of 4 games", ""},
       {"a base the fields would correct says so",
        [](LabShown& w) {
          w.f.txtNB.text = "31";

@@ -84,6 +84,7 @@ LabPanel::LabPanel(LabWorkers* workers)
 LabPanel::~LabPanel() { workers_.stop(); }
 
 void LabPanel::choose(int experiment) {
+  if (running_) return;
   if (experiment < 0 || experiment >= static_cast<int>(kExperimentNames.size())) return;
   view_.chosen = experiment;
   view_.versusShown = kExperimentNames[static_cast<std::size_t>(experiment)] == "own";
@@ -100,6 +101,7 @@ bool LabPanel::choose(std::string_view name) {
 }
 
 void LabPanel::versus(std::string text) {
+  if (running_) return;
   view_.versus = std::move(text);
   view_.versusError.clear();
 }
@@ -138,6 +140,7 @@ void LabPanel::stop() {
   if (running_) stopped_ = true;
   running_ = false;
   view_.running = false;
+  view_.choosable = true;
   view_.run = "&Run";
   if (run_) refresh(0);
 }
@@ -164,6 +167,7 @@ bool LabPanel::collect(double now) {
 
 void LabPanel::refresh(double now) {
   view_.running = running_;
+  view_.choosable = !running_;
   view_.run = running_ ? "&Stop" : "&Run";
   if (!run_) return;
   const int done = static_cast<int>(run_->done());

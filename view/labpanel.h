@@ -32,6 +32,8 @@ struct LabView {
   // amount of money is doubled?"
   std::vector<std::string> experiments;
   int chosen = 0;
+  // The chooser and the own setting take no change while a run is on.
+  bool choosable = true;
   // The second setting of "own": its field is shown for that experiment only.
   bool versusShown = false;
   std::string versus;       // the field's text
