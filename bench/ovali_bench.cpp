@@ -2,12 +2,14 @@
 // second of the game alone and of a fast run in the real window (in the same
 // run, so the two are comparable), what one event pass costs, the processor
 // time of a slow Step, and the time from process start to the first painted
-// window with the peak memory. Not a test: no limits here.
+// window with the peak memory, and how the window fares beside the lab. Not a test: no limits here.
 
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -22,8 +24,10 @@
 #include "commands/viewmenu.h"
 #include "qt/chartview.h"
 #include "qt/historywindow.h"
+#include "qt/labwindow.h"
 #include "qt/mainwindow.h"
 #include "qt/qttoolkit.h"
+#include "stats/chart.h"
 #include "toolkit/text.h"
 #include "view/form1.h"
 #include "view/history.h"
@@ -169,11 +173,61 @@ void slowStep() {
               processCpuSeconds() - cpu);
 }
 
+// The lab playing on every core while the window goes on: how often a fast
+// run still repaints, against the same run without the lab, how long a slow
+// Step takes, and how soon Stop ends the lab's games.
+void labBesideTheWindow() {
+  ShownWindow shown("200", "400");
+  Form1& f = shown.f;
+  MainWindow& window = shown.window;
+  // Half a second: the lab's experiments are over in about one.
+  const auto fastSyncsPerSecond = [&] {
+    f.chkFast.value = 1;
+    const int before = window.syncCount();
+    const auto start = Clock::now();
+    QTimer::singleShot(500, &window, [&f] { Command1_Click(f, 0); });
+    Command1_Click(f, 0);
+    const std::chrono::duration<double> spent = Clock::now() - start;
+    return (window.syncCount() - before) / spent.count();
+  };
+  const double alone = fastSyncsPerSecond();
+  mnuLab_Click(f);
+  window.sync();
+  LabWindow* lab = window.labWindow();
+  auto* run = lab->findChild<QPushButton*>("labRun");
+  const auto running = [run] { return run->text() == QStringLiteral("&Stop"); };
+  // The longest experiment: five sizes up to 200 players.
+  lab->findChild<QComboBox*>("labChooser")->setCurrentIndex(5);
+  run->click();
+  const double beside = fastSyncsPerSecond();
+  const bool ranThrough = running();
+  f.chkFast.value = 0;
+  const auto stepped = Clock::now();
+  Command1_Click(f, 3);
+  const std::chrono::duration<double> step = Clock::now() - stepped;
+  const bool steppedBeside = running();
+  if (running()) run->click();
+  run->click();
+  for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+  const auto stopping = Clock::now();
+  run->click();
+  const std::chrono::duration<double, std::milli> stop = Clock::now() - stopping;
+  std::printf(
+      "with the lab on every core: a fast run shows %.1f syncs per second (%.1f without the "
+      "lab)%s, a slow Step takes %.2f s%s, Stop ends the lab in %.1f ms\n",
+      beside, alone, ranThrough ? "" : " (the lab finished first)", step.count(),
+      steppedBeside ? "" : " (the lab finished first)", stop.count());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--startup") return startupChild(argc, argv);
   QApplication app(argc, argv);
+  if (argc > 1 && std::string(argv[1]) == "--lab") {
+    labBesideTheWindow();
+    return 0;
+  }
   {
     ShownWindow shown;
     QtToolkit& tk = shown.tk;
@@ -242,7 +296,7 @@ int main(int argc, char** argv) {
     constexpr int kRedraws = 200;
     const auto began = Clock::now();
     for (int i = 0; i < kRedraws; ++i) {
-      view->redraw();
+      view->redraw(drawingOf(historyCharts(shown.f.history)));
       view->chart()->repaint();
     }
     const double redraw =
@@ -257,6 +311,7 @@ int main(int argc, char** argv) {
         with, without, 100 * with / without);
   }
   slowStep();
+  labBesideTheWindow();
   startupFromProcessStart(argv[0]);
   std::printf("peak memory of this benchmark after its runs: %.1f MB\n", peakMegabytes());
   return 0;

@@ -15,6 +15,12 @@
 
 #include "lab/run.h"
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace ovali {
 
 class ThreadWorkers final : public LabWorkers {
@@ -74,6 +80,12 @@ class ThreadWorkers final : public LabWorkers {
   };
 
   void work() {
+#ifdef __linux__
+    // The games give way to the window's thread: a class watching the game
+    // beside the lab sees every frame, and the lab still has every core
+    // the window leaves.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
+#endif
     for (;;) {
       const std::size_t job = next_.fetch_add(1);
       if (job >= jobs_ || stopping_.load()) return;
