@@ -1,8 +1,8 @@
 #include "qt/historywindow.h"
 
-#include <QClipboard>
+#include <QAccessible>
 #include <QCloseEvent>
-#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,9 +14,9 @@
 
 namespace ovali {
 
-HistoryWindow::HistoryWindow(QWidget* mainWindow, const History& history, Drawing drawing,
-                             std::function<void()> closed)
-    : QWidget(mainWindow, Qt::Tool), history_(history), closed_(std::move(closed)) {
+HistoryWindow::HistoryWindow(QWidget* mainWindow, Drawing drawing, std::function<void()> closed,
+                             std::function<void()> copy)
+    : QWidget(mainWindow, Qt::Tool), closed_(std::move(closed)) {
   setObjectName(QStringLiteral("history"));
   setWindowTitle(QStringLiteral("History"));
   auto* layout = new QVBoxLayout(this);
@@ -34,14 +34,28 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, const History& history, Drawin
   copy_ = new QPushButton(QStringLiteral("&Copy"), this);
   copy_->setObjectName(QStringLiteral("historyCopy"));
   copy_->setAccessibleDescription(QStringLiteral("Copies every point as a table"));
-  connect(copy_, &QPushButton::clicked, this, [this] {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(historyTable(history_)));
-  });
-  layout->addWidget(copy_, 0, Qt::AlignLeft);
+  connect(copy_, &QPushButton::clicked, this, std::move(copy));
+  auto* row = new QHBoxLayout;
+  row->addWidget(copy_);
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("historyStatus"));
+  row->addWidget(status_, 1);
+  layout->addLayout(row);
+  statusClear_.setSingleShot(true);
+  statusClear_.setInterval(2000);
+  connect(&statusClear_, &QTimer::timeout, status_, &QLabel::clear);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void HistoryWindow::redraw(Drawing drawing) { chart_->setDrawing(std::move(drawing)); }
+
+void HistoryWindow::announce(const QString& text) {
+  status_->setText(text);
+  status_->setAccessibleName(text);
+  QAccessibleEvent event(status_, QAccessible::Alert);
+  QAccessible::updateAccessibility(&event);
+  statusClear_.start();
+}
 
 void HistoryWindow::open() {
   adjustSize();

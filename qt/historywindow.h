@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
-#include "stats/history.h"
 #include "view/drawing.h"
 
 class QLabel;
@@ -19,11 +19,14 @@ class HistoryWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // `closed` runs when the user closes the window with its title bar.
-  HistoryWindow(QWidget* mainWindow, const History& history, Drawing drawing,
-                std::function<void()> closed);
+  // `closed` runs when the user closes the window with its title bar,
+  // `copy` when Copy is pressed.
+  HistoryWindow(QWidget* mainWindow, Drawing drawing, std::function<void()> closed,
+                std::function<void()> copy);
 
   void redraw(Drawing drawing);
+  // Shows a word for a moment beside Copy, and says it to screen readers.
+  void announce(const QString& text);
   // Shows the window beside the main window, on the screen.
   void open();
 
@@ -33,10 +36,11 @@ class HistoryWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  const History& history_;
   std::function<void()> closed_;
   ChartView* chart_ = nullptr;
   QPushButton* copy_ = nullptr;
+  QLabel* status_ = nullptr;
+  QTimer statusClear_;
 };
 
 }  // namespace ovali

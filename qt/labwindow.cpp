@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "qt/chartview.h"
+#include "qt/historywindow.h"
 #include "qt/mainwindow.h"
 
 namespace ovali {
@@ -227,7 +228,25 @@ void placeBeside(QWidget* window, QWidget* main) {
 }
 
 // ---------------------------------------------------------------------------
-// The main window's side of the lab.
+// The main window's side of its tool windows: the history and the lab.
+
+void MainWindow::historyDrawing(const Drawing& drawing) {
+  if (history_) {
+    history_->redraw(drawing);
+    return;
+  }
+  history_ = new HistoryWindow(
+      this, drawing, [this] { handle([&] { presenter_.historyClose(); }); },
+      [this] {
+        announcer_ = history_;
+        handle([&] { presenter_.historyCopy(); });
+      });
+}
+
+void MainWindow::history(bool open) {
+  if (history_ && open) history_->open();
+  if (history_ && !open) history_->hide();
+}
 
 void MainWindow::lab(bool open) {
   if (!lab_ && !open) return;
@@ -249,7 +268,10 @@ void MainWindow::makeLab() {
     handle([&] { presenter_.labVersus(text.toStdString()); });
   });
   connect(lab_, &LabWindow::runClicked, this, [this] { handle([&] { presenter_.labRun(); }); });
-  connect(lab_, &LabWindow::copyClicked, this, [this] { handle([&] { presenter_.labCopy(); }); });
+  connect(lab_, &LabWindow::copyClicked, this, [this] {
+    announcer_ = lab_;
+    handle([&] { presenter_.labCopy(); });
+  });
   connect(lab_, &LabWindow::closed, this, [this] { handle([&] { presenter_.labClose(); }); });
   connect(lab_, &LabWindow::tick, this, &MainWindow::requestSync);
 }
@@ -267,7 +289,12 @@ void MainWindow::labPicture(const Drawing& picture) {
 void MainWindow::copy(std::string_view text) { QGuiApplication::clipboard()->setText(qs(text)); }
 
 void MainWindow::announce(std::string_view text) {
-  if (lab_) lab_->announce(qs(text));
+  // Said where the act that it answers came from.
+  if (history_ && announcer_ == history_) {
+    history_->announce(qs(text));
+  } else if (lab_ && announcer_ == lab_) {
+    lab_->announce(qs(text));
+  }
 }
 
 }  // namespace ovali

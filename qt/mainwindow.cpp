@@ -14,9 +14,7 @@
 #include <functional>
 
 #include "commands/routes.h"
-#include "commands/viewmenu.h"
 #include "qt/accessibility.h"
-#include "qt/historywindow.h"
 #include "qt/qttoolkit.h"
 #include "qt/tickbox.h"
 #include "view/look.h"
@@ -275,21 +273,6 @@ bool MainWindow::frame() {
   board_->setBackground(color(f_.backcolor));
 
   return std::exchange(relayout_, false);
-}
-
-void MainWindow::historyDrawing(const Drawing& drawing) {
-  if (history_) {
-    history_->redraw(drawing);
-    return;
-  }
-  history_ = new HistoryWindow(this, f_.history, drawing, [this] {
-    if (f_.mnuHistory.checked) handle([&] { mnuHistory_Click(f_); });
-  });
-}
-
-void MainWindow::history(bool open) {
-  if (history_ && open) history_->open();
-  if (history_ && !open) history_->hide();
 }
 
 void MainWindow::text(int h, std::string_view text) {

@@ -110,6 +110,7 @@ class MainWindow : public QMainWindow, public Surface {
 
   HistoryWindow* history_ = nullptr;  // made when first opened
   LabWindow* lab_ = nullptr;          // made when first shown
+  QWidget* announcer_ = nullptr;      // the view whose act is being answered
 
   std::string shownTitle_;
   bool titleShown_ = false;

@@ -288,6 +288,15 @@ void Presenter::labCopy() {
   s_.announce("Copied");
 }
 
+void Presenter::historyCopy() {
+  s_.copy(historyTable(f_.history));
+  s_.announce("Copied");
+}
+
+void Presenter::historyClose() {
+  if (f_.mnuHistory.checked) on_.history(f_);
+}
+
 void Presenter::labClose() {
   if (f_.mnuLab.checked) on_.lab(f_);
 }

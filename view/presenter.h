@@ -82,6 +82,9 @@ class Presenter {
   // Run, or Stop while the lab runs.
   void labRun();
   void labCopy();
+  // The history view's Copy (every point as a table) and its own close.
+  void historyCopy();
+  void historyClose();
   // The panel's own close: its title bar, its close button, Escape.
   void labClose();
   // While the lab runs, a front end whose event loop sleeps asks for a

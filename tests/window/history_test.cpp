@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <string>
 
@@ -65,6 +66,7 @@ TEST(History, AFastRunOf200PlayersSettlesNearEquilibriumInTheView) {
   const QStringList rows = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
   EXPECT_EQ(rows.size(), static_cast<qsizetype>(points.size()) + 1);
   EXPECT_EQ(rows.value(0), "round\tentropy\tmaximum\tGini");
+  EXPECT_EQ(view->findChild<QLabel*>("historyStatus")->text(), "Copied");
 
   // Closing the tool window clears the check mark; the menu opens it again.
   view->close();
