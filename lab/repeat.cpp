@@ -178,7 +178,9 @@ RepeatResult playRepeat(const Experiment& e, std::size_t variant, int repeat,
   r.temperature.assign(groups, {});
   std::vector<double> squares(levels, 0.0);
   std::vector<float> giniTrace;  // of every player, at each multiple of `every`
-  giniTrace.reserve(static_cast<std::size_t>(last / every) + 1);
+  // Reserved for a usual game only: a game asked for far more rounds grows it
+  // as it goes, and may well be stopped long before.
+  giniTrace.reserve(static_cast<std::size_t>(std::min<std::int64_t>(last / every, 1 << 20)) + 1);
   std::int64_t measured = 0;
   int highest = 0;
 
