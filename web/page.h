@@ -31,7 +31,7 @@ class Page : public Surface {
 
  private:
   void layout();
-  void project(double width, double height);
+  void project();
 
   Form1& f_;
   Projection projection_;
