@@ -242,7 +242,9 @@ void Page::dispatch() {
 // From the game to the page.
 
 void Page::layout() {
-  project();
+  double stage[2] = {0, 0};
+  ovali_stage_size(stage);
+  project(stage[0], stage[1]);
   // Message boxes and menus grow with the picture, for the back of a room.
   const int box = std::max(13, projection_.fontPixels(8.25));
   const int menu = std::max(13, projection_.fontPixels(9));
@@ -251,25 +253,15 @@ void Page::layout() {
   families += "sans-serif";
   ovali_layout(families.c_str(), box, menu);
   // The menu bar's height follows its font: measure the stage again.
-  project();
+  ovali_stage_size(stage);
+  project(stage[0], stage[1]);
 }
 
-void Page::project() {
-  double stage[2] = {0, 0};
+void Page::project(double width, double height) {
   // Never smaller than the design's own size: browser zoom then enlarges
   // the game, and the page scrolls where it must.
-  const auto onto = [this, &stage] {
-    ovali_stage_size(stage);
-    projection_ = Projection(arrangementFor(stage[0], stage[1]), stage[0], stage[1], 1);
-    ovali_extent(projection_.width(), projection_.height());
-  };
-  onto();
-  // A picture that came to scroll got a scroll bar, which takes from the
-  // stage's width: it is made once more for the width that is left.
-  const double width = stage[0];
-  double now[2] = {0, 0};
-  ovali_stage_size(now);
-  if (now[0] != width) onto();
+  projection_ = Projection(arrangementFor(width, height), width, height, 1);
+  ovali_extent(projection_.width(), projection_.height());
 }
 
 bool Page::frame() {

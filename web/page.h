@@ -31,7 +31,7 @@ class Page : public Surface {
 
  private:
   void layout();
-  void project();
+  void project(double width, double height);
 
   Form1& f_;
   Projection projection_;
