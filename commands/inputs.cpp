@@ -50,6 +50,17 @@ void checkwhole(Form1& f, TextBox& box, const std::string& subject, const char* 
   settext(f, box, plain);
 }
 
+// The dollar fields are captioned "Total: $" and "Units: $", so "$30" is what
+// many people type: a dollar sign directly before the digits belongs to the
+// amount and goes without a word. Any other "$" ("$ 30", "30$", "$$30") stays
+// for the whole-number rule to tell.
+void dropDollarSign(Form1& f, TextBox& box) {
+  const std::string_view text = withoutBlanks(box.text);
+  if (text.size() >= 2 && text[0] == '$' && text[1] >= '0' && text[1] <= '9') {
+    settext(f, box, std::string(text.substr(1)));
+  }
+}
+
 void checkplayers(Form1& f) {
   checkwhole(f, f.txtNB, "The number of players", "");
   // The count checked is the one raised: the field may have been written
@@ -70,6 +81,7 @@ void checkplayers(Form1& f) {
 }
 
 void checkdollars(Form1& f) {
+  dropDollarSign(f, f.txtDollars);
   checkwhole(f, f.txtDollars, "The number of dollars total", "$");
   if (val(f.txtDollars.text) < 1) {
     f.tk.msgbox("The number of dollars total must be at least $1.");
@@ -82,6 +94,7 @@ void checkdollars(Form1& f) {
 }
 
 void checktrade(Form1& f) {
+  dropDollarSign(f, f.txtNTrade);
   if (val(f.txtNTrade.text) == 0) settext(f, f.txtNTrade, "1");
   checkwhole(f, f.txtNTrade, "The number of dollars to be traded", "$");
 

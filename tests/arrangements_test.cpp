@@ -64,25 +64,29 @@ TEST(Arrangements, ZoomEnlargesInsteadOfShrinkingBackToTheScreen) {
   const struct {
     const char* name;
     double width, height;  // the stage, in CSS pixels
-    double left, top;      // where the board's top left corner lands
+    double scale;
+    double left, top;  // where the board's top left corner lands
     double pictureHeight;
   } cases[] = {
-      // 200 % zoom on 1366 x 768: as wide as it fits, so centred; taller than
-      // the stage, so from the top, to scroll.
-      {"zoomed 200 %", 683, 330, (683 - 585) / 2.0, 0, 462},
+      // 200 % zoom on 1366 x 768: too tall for the stage even at the design's
+      // size, so it scrolls down from the top and spans the width.
+      {"zoomed 200 %", 683, 330, 683 / 585.0, 0, 0, 462 * 683 / 585.0},
       // The phone's picture is 360 pixels wide: a narrower stage scrolls it
       // from its left edge.
-      {"narrower than the phone", 300, 700, 0, 0, 712},
+      {"narrower than the phone", 300, 700, 1, 0, 0, 712},
+      // Spanning this width would make it five stages tall: it stops at two,
+      // centred across.
+      {"short and wide", 1366, 300, 600 / 462.0, (1366 - 585 * 600 / 462.0) / 2, 0, 600},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const Arrangement& a = arrangementFor(c.width, c.height);
     const Projection p(a, c.width, c.height, 1);
-    EXPECT_EQ(p.scale(), 1);
+    EXPECT_DOUBLE_EQ(p.scale(), c.scale);
     const TwipsBox& board = a.areas[static_cast<std::size_t>(Area::Board)].from;
     const PointF corner = p.point(Area::Board, board.left, board.top);
-    EXPECT_EQ(corner.x, c.left);
-    EXPECT_EQ(corner.y, c.top);
+    EXPECT_NEAR(corner.x, c.left, 1e-9);
+    EXPECT_NEAR(corner.y, c.top, 1e-9);
     EXPECT_DOUBLE_EQ(p.height(), c.pictureHeight);
   }
 }

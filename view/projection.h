@@ -54,10 +54,17 @@ struct Arrangement {
 // With an arrangement each area is first moved and stretched to its place in
 // it; the picture is never drawn smaller than `smallestScale`, and where it
 // is then larger than the client area it starts at the top left.
+//
+// A picture that must scroll anyway (the page zoomed in, so that the whole
+// no longer fits at its smallest) scrolls down only: it grows to span the
+// width, so that zoom enlarges it, but to no more than two client areas'
+// height, so that a short, wide window does not get a giant.
 class Projection {
  public:
   static constexpr double kTwipsPerPixel = 15.0;
   static constexpr double kPixelsPerPoint = 96.0 / 72.0;
+  // How many client areas' height a picture that scrolls may grow to.
+  static constexpr double kMostScreens = 2.0;
 
   Projection() = default;
   Projection(double designWidthTwips, double designHeightTwips, double clientWidth,
@@ -70,7 +77,11 @@ class Projection {
     const double h = arrangement.height / kTwipsPerPixel;
     double originX = 0, originY = 0;
     if (w > 0 && h > 0 && clientWidth > 0 && clientHeight > 0) {
-      scale_ = std::max(smallestScale, std::min(clientWidth / w, clientHeight / h));
+      scale_ = std::min(clientWidth / w, clientHeight / h);
+      if (scale_ < smallestScale) {
+        scale_ =
+            std::max(smallestScale, std::min(clientWidth / w, kMostScreens * clientHeight / h));
+      }
       originX = std::max(0.0, (clientWidth - w * scale_) / 2);
       originY = std::max(0.0, (clientHeight - h * scale_) / 2);
     }

@@ -173,20 +173,30 @@ class Page(unittest.TestCase):
         self.keys(Keys.SPACE)
         wait_for(lambda: self.rounds() == rounds + 1 and self.focused()[0] == "Command1_3")
 
-    def test_a_misread_total_is_told_and_reset_deals_what_the_field_shows(self):
-        self.keys(Keys.ENTER)
-        wait_for(lambda: self.focused() == ["txtDollars", 0, 2])
-        self.keys("1,000", Keys.ENTER)
-        self.assertEqual(self.box(), "The number of dollars total must be a whole number in "
-                                     "digits only; \"1,000\" was read as $1.")
-        self.keys(Keys.ENTER)
-        self.no_box()
-        self.assertEqual(self.el("txtDollars").get_attribute("value"), "1")
-        wait_for(lambda: self.focused()[0] == "txtNTrade")
-        self.keys(Keys.ENTER)
-        wait_for(lambda: self.focused()[0] == "Command1_0")
-        self.no_box()
-        self.assertEqual(sum(self.players()), 1)
+    def test_a_typed_total_is_told_if_misread_and_reset_deals_what_the_field_shows(self):
+        rows = (
+            ("1,000", "The number of dollars total must be a whole number in digits only; "
+                      "\"1,000\" was read as $1.", "1"),
+            # The caption ends in "$": a dollar sign typed before the digits is the amount's.
+            ("$30", None, "30"),
+        )
+        for typed, told, dealt in rows:
+            with self.subTest(typed):
+                open_game(self.driver, PAGE)
+                self.keys(Keys.ENTER)
+                wait_for(lambda: self.focused() == ["txtDollars", 0, 2])
+                self.keys(typed, Keys.ENTER)
+                if told:
+                    self.assertEqual(self.box(), told)
+                    self.keys(Keys.ENTER)
+                    self.no_box()
+                wait_for(lambda: self.focused()[0] == "txtNTrade")
+                self.no_box()
+                self.assertEqual(self.el("txtDollars").get_attribute("value"), dealt)
+                self.keys(Keys.ENTER)
+                wait_for(lambda: self.focused()[0] == "Command1_0")
+                self.no_box()
+                self.assertEqual(sum(self.players()), int(dealt))
 
     def test_help_link_shows_its_text_until_escape(self):
         self.el("Label3_0").click()

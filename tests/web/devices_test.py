@@ -5,16 +5,19 @@ Usage: devices_test.py BUILD_DIR
 BUILD_DIR holds ovali.html, index.html, sw.js, manifest.webmanifest and icon.svg.
 """
 
+import base64
 import contextlib
 import functools
 import http.server
 import pathlib
 import shutil
 import socket
+import struct
 import sys
 import tempfile
 import threading
 import unittest
+import zlib
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
@@ -28,13 +31,15 @@ BUILD = None
 CONTROLS = ("txtNB", "txtDollars", "txtNTrade", "Command1_0", "Command1_2", "Command1_3",
             "Command1_4", "chkFast", "Label3_0", "Label3_1", "Label3_2", "Label3_3")
 
-# The box of each control as the user aims at it: a check box's whole label.
+# The box of each control as the user aims at it: a check box's whole label,
+# and its square, which is what most people aim at.
 BOXES = """
-return arguments[0].map(id => {
-  let el = document.getElementById(id);
-  if (el.type === 'checkbox') el = el.parentElement;
-  const r = el.getBoundingClientRect();
-  return [id, r.left, r.top, r.width, r.height];
+const box = (id, el) => { const r = el.getBoundingClientRect();
+                          return [id, r.left, r.top, r.width, r.height]; };
+return arguments[0].flatMap(id => {
+  const el = document.getElementById(id);
+  if (el.type !== 'checkbox') return [box(id, el)];
+  return [box(id, el.parentElement), box(id + ' square', el)];
 });"""
 
 
@@ -61,6 +66,39 @@ def server(folder):
         yield httpd
     finally:
         stop()
+
+
+def shot(driver, x, y, width, height):
+    """The page's pixels in a box of CSS pixels, as rows of (red, green, blue)."""
+    clip = {"x": x, "y": y, "width": width, "height": height, "scale": 1}
+    data = base64.b64decode(driver.execute_cdp_cmd(
+        "Page.captureScreenshot", {"format": "png", "clip": clip})["data"])
+    at, packed = 8, b""
+    while at < len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        body = data[at + 8:at + 8 + length]
+        if kind == b"IHDR":
+            columns, lines, _, colour = struct.unpack(">IIBB", body[:10])
+        elif kind == b"IDAT":
+            packed += body
+        at += 12 + length
+    step = 4 if colour == 6 else 3  # RGBA or RGB, eight bits each
+    raw, stride = zlib.decompress(packed), columns * step
+    rows, above = [], bytearray(stride)
+    for n in range(lines):
+        start = n * (stride + 1)
+        kind, line = raw[start], bytearray(raw[start + 1:start + 1 + stride])
+        for i in range(stride):
+            a = line[i - step] if i >= step else 0
+            b, c = above[i], above[i - step] if i >= step else 0
+            if kind == 4:
+                p = a + b - c
+                a = a if abs(p - a) <= abs(p - b) and abs(p - a) <= abs(p - c) else (
+                    b if abs(p - b) <= abs(p - c) else c)
+            line[i] = (line[i] + (0, a, b, (a + b) // 2, a)[kind]) & 255
+        rows.append([tuple(line[k:k + 3]) for k in range(0, stride, step)])
+        above = line
+    return rows
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
@@ -131,7 +169,9 @@ class Devices(unittest.TestCase):
     # Tests.
 
     def test_each_screen_its_arrangement_with_large_targets(self):
-        for width, height, phone in ((390, 844, True), (768, 1024, False), (1920, 1080, False)):
+        # The share of the width from the leftmost control to the rightmost.
+        for width, height, phone, reach in ((390, 844, True, 0.9), (768, 1024, False, 0.85),
+                                            (1920, 1080, False, None)):
             with self.subTest(f"{width}x{height}"):
                 self.start(width, height)
                 boxes = self.boxes()
@@ -152,6 +192,9 @@ class Devices(unittest.TestCase):
                     self.assertLessEqual(x + w, width + 0.5, id_)
                     if phone and id_.startswith("Command1"):
                         self.assertGreaterEqual(h, 40, id_)
+                left = min(x for x, _, _, _ in boxes.values())
+                right = max(x + w for x, _, w, _ in boxes.values())
+                self.assertGreaterEqual((right - left) / width, reach, "the controls span it")
                 # The menus, too.
                 self.el("mnuOpt").click()
                 heights = self.js("return [...document.querySelectorAll('.baritem, #mnuOpt_menu"
@@ -187,18 +230,117 @@ class Devices(unittest.TestCase):
                 self.driver.quit()
                 self.driver = None
 
+    def test_the_analysis_shows_its_whole_table(self):
+        # After a fast run at 30 players and $30, on a laptop and a projector.
+        for width, height in ((1366, 768), (1920, 1080)):
+            with self.subTest(f"{width}x{height}"):
+                self.start(width, height, query="?players=30&total=30&units=1&fast=1")
+                self.players()
+                self.el("Command1_0").click()
+                wait_for(lambda: int(self.el("C").text or 0) > 1000)
+                self.el("Command1_0").click()
+                wait_for(lambda: self.el("Command1_0").text == "Start")
+                self.el("Command1_4").click()
+                self.assertIn("$0\t", self.box())
+                hidden, bottom, chart = self.js(
+                    "const d = document.querySelector('dialog[open]');"
+                    "const m = d.querySelector('.message');"
+                    "return [m.scrollHeight - m.clientHeight, d.getBoundingClientRect().bottom,"
+                    " d.querySelector('svg').getBoundingClientRect().height]")
+                self.assertLessEqual(hidden, 0, "every row without scrolling")
+                self.assertLessEqual(bottom, height)
+                self.assertGreaterEqual(chart, height / 3, "the chart still large enough to read")
+                self.driver.quit()
+                self.driver = None
+
+    def test_embedded_in_a_course_page_it_waits_to_be_touched(self):
+        folder = pathlib.Path(tempfile.mkdtemp(prefix="ovali-course-"))
+        self.addCleanup(shutil.rmtree, folder, True)
+        for name in ("ovali.html", "sw.js", "manifest.webmanifest", "icon.svg"):
+            shutil.copy(BUILD / name, folder / name)
+        (folder / "course.html").write_text(
+            '<!doctype html><meta charset="utf-8"><title>Course</title>'
+            '<link rel="icon" href="data:,">'
+            '<p style="height: 1500px">Read this first.</p>'
+            '<iframe id="game" src="ovali.html" width="1000" height="700"></iframe>')
+        with server(folder) as site:
+            self.driver = chromium(1200, 800)
+            viewport(self.driver, 1200, 800)
+            self.driver.get(site.url + "course.html")
+            self.driver.switch_to.frame(self.el("game"))
+            # The first field's text is selected once the window has opened.
+            wait_for(lambda: self.js("const f = document.getElementById('txtNB');"
+                                     "return !!document.getElementById('T_7') && !!f"
+                                     " && f.selectionEnd === 2"))
+            self.driver.switch_to.default_content()
+            self.assertEqual(self.js("return [scrollY, document.activeElement.tagName]"),
+                             [0, "BODY"], "the course page stays where it is, with its keys")
+            # A click on the empty white activates the frame: the first field
+            # gets the focus it kept, its text selected.
+            self.driver.switch_to.frame(self.el("game"))
+            ActionChains(self.driver).move_to_element_with_offset(
+                self.el("stage"), -480, -300).click().perform()
+            wait_for(lambda: self.focused() == "txtNB")
+            self.keys("40", Keys.ENTER)
+            wait_for(lambda: self.focused() == "txtDollars")
+            self.keys("80", Keys.ENTER)
+            wait_for(lambda: self.focused() == "txtNTrade")
+            self.keys("2", Keys.ENTER)
+            wait_for(lambda: self.focused() == "Command1_0")
+            self.assertEqual(self.players(), 40)
+            self.el("chkFast").click()
+            self.el("Command1_3").click()
+            wait_for(lambda: self.el("C").text == "1")
+
+    def test_markers_and_rungs_stand_out_in_high_contrast_colours(self):
+        self.start(1366, 768, query="?players=30")
+        self.players()
+        for scheme in ("light", "dark"):
+            with self.subTest(scheme):
+                self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [
+                    {"name": "forced-colors", "value": "active"},
+                    {"name": "prefers-color-scheme", "value": scheme}]})
+                wait_for(lambda: self.js("return matchMedia('(forced-colors: active)').matches"
+                                         " && matchMedia(arguments[0]).matches",
+                                         f"(prefers-color-scheme: {scheme})"))
+                page = shot(self.driver, 0, 0, 1, 1)[0][0]
+                self.assertEqual(sum(page) > 384, scheme == "light", "the scheme's background")
+                discs = self.js("return [...document.querySelectorAll('.circle:not([hidden])')]"
+                                ".map(e => { const r = e.getBoundingClientRect();"
+                                " return [e.id, r.left + r.width / 2, r.top + r.height / 2]; })")
+                rungs = self.js("return [...document.querySelectorAll('.lines line')]"
+                                ".filter(e => e.style.display !== 'none')"
+                                ".map(e => { const r = e.getBoundingClientRect();"
+                                " return [r.left, r.top]; })")
+                self.assertEqual(len(discs), 4)
+                self.assertEqual(len(rungs), 8)
+                apart = lambda pixel: max(abs(p - q) for p, q in zip(pixel, page))
+                for id_, x, y in discs:
+                    self.assertGreaterEqual(apart(shot(self.driver, x - 1, y - 1, 2, 2)[0][0]),
+                                            128, id_)
+                for x, y in rungs:
+                    # The rung's left end, clear of the count drawn over its middle.
+                    pixels = [p for row in shot(self.driver, x, y - 2, 6, 5) for p in row]
+                    self.assertGreaterEqual(max(apart(p) for p in pixels), 128, (x, y))
+
     def test_zoom_enlarges_and_scrolls(self):
-        # 200 % zoom on a 1366 x 768 screen: half as many CSS pixels, each two device pixels.
+        # 200 % zoom on a 1366 x 768 screen: half as many CSS pixels, each two
+        # device pixels. Text and targets grow close to the zoom.
         self.driver = chromium(1366, 768)
-        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": 683, "height": 384, "deviceScaleFactor": 2, "mobile": False})
-        self.driver.get((BUILD / "ovali.html").as_uri())
-        wait_for(lambda: self.js("return !!document.getElementById('T_7')"))
-        reset = self.js("return document.getElementById('Command1_2').getBoundingClientRect()"
-                        ".height * devicePixelRatio")
-        self.assertGreaterEqual(reset, 41, "twice the design's 21 pixels")
-        self.assertTrue(self.js("const s = document.getElementById('stage');"
-                                "return s.scrollHeight > s.clientHeight"), "the page scrolls")
+        heights = {}
+        for zoom in (1, 2):
+            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": 1366 // zoom, "height": 768 // zoom, "deviceScaleFactor": zoom,
+                "mobile": False})
+            self.driver.get((BUILD / "ovali.html").as_uri())
+            wait_for(lambda: self.js("return !!document.getElementById('T_7')"))
+            heights[zoom] = self.js("return document.getElementById('Command1_2')"
+                                    ".getBoundingClientRect().height * devicePixelRatio")
+        self.assertGreaterEqual(heights[2], 1.4 * heights[1], heights)
+        stage = self.js("const s = document.getElementById('stage');"
+                        "return [s.scrollWidth, s.clientWidth, s.scrollHeight, s.clientHeight]")
+        self.assertLessEqual(stage[0], stage[1], "no sideways scrolling beside the scroll bar")
+        self.assertGreater(stage[2], stage[3], "the page scrolls down")
         self.js("document.getElementById('stage').scrollTop = 1e6")
         self.el("Command1_2").click()
         self.assertEqual(self.players(), 30, "the buttons scrolled to still work")

@@ -19,6 +19,7 @@ Ovali.elements = (() => {
     lines.setAttribute('aria-hidden', 'true');
     lines.setAttribute('class', 'lines');
     stage.appendChild(lines);
+    if (framed) window.addEventListener('focus', activated);
   };
 
   const add = (el, parent) => {
@@ -36,8 +37,31 @@ Ovali.elements = (() => {
     return el;
   };
 
+  // In a frame of another page (a course page) the game takes no focus while
+  // the frame is not active: the browser would scroll that page to the frame
+  // and take its keys away. The control keeps it, as a window that is not
+  // active keeps its focus control, and gets it when the frame is activated
+  // with nothing focused in it.
+  const framed = window.top !== window;
+  let kept = null;
+
+  const activated = () => {
+    // After the click or Tab that activated the frame has focused what it
+    // aimed at.
+    setTimeout(() => {
+      const idle = !document.activeElement || document.activeElement === document.body;
+      if (kept && idle && kept.isConnected && !kept.disabled) focusQuietly(kept);
+      kept = null;
+    });
+  };
+
   // The program's own focus moves are no news to the game.
   const focusQuietly = (el) => {
+    if (framed && !document.hasFocus()) {
+      kept = el;
+      return;
+    }
+    kept = null;
     programFocus = true;
     el.focus();
     programFocus = false;
@@ -184,7 +208,7 @@ Ovali.elements = (() => {
   const fill = (h, color, ring) => {
     const s = els[h].style;
     s.background = color;
-    s.boxShadow = '0 0 0 ' + ring + 'px #fff';
+    s.setProperty('--ring', ring + 'px');
   };
 
   const ends = (h, x1, y1, x2, y2) => {

@@ -53,6 +53,7 @@ Ovali.msgbox = (() => {
     buttons.appendChild(ok);
     dialog.appendChild(title);
     if (picture) {
+      dialog.classList.add('with-chart');
       const chart = element('div', 'picture');
       chart.innerHTML = picture;
       dialog.appendChild(chart);
