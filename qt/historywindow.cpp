@@ -1,6 +1,5 @@
 #include "qt/historywindow.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +10,7 @@
 #include "help/help.h"
 #include "qt/chartview.h"
 #include "qt/labwindow.h"
+#include "qt/statusline.h"
 
 namespace ovali {
 
@@ -37,25 +37,15 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, Drawing drawing, std::function
   connect(copy_, &QPushButton::clicked, this, std::move(copy));
   auto* row = new QHBoxLayout;
   row->addWidget(copy_);
-  status_ = new QLabel(this);
-  status_->setObjectName(QStringLiteral("historyStatus"));
+  status_ = new StatusLine(this, QStringLiteral("historyStatus"));
   row->addWidget(status_, 1);
   layout->addLayout(row);
-  statusClear_.setSingleShot(true);
-  statusClear_.setInterval(2000);
-  connect(&statusClear_, &QTimer::timeout, status_, &QLabel::clear);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void HistoryWindow::redraw(Drawing drawing) { chart_->setDrawing(std::move(drawing)); }
 
-void HistoryWindow::announce(const QString& text) {
-  status_->setText(text);
-  status_->setAccessibleName(text);
-  QAccessibleEvent event(status_, QAccessible::Alert);
-  QAccessible::updateAccessibility(&event);
-  statusClear_.start();
-}
+void HistoryWindow::announce(const QString& text) { status_->say(text); }
 
 void HistoryWindow::open() {
   adjustSize();

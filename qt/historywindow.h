@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -12,6 +11,7 @@ class QPushButton;
 namespace ovali {
 
 class ChartView;
+class StatusLine;
 
 // The history view on the desktop: a tool window beside the main window,
 // not modal, with the two charts, their help and a Copy button.
@@ -39,8 +39,7 @@ class HistoryWindow : public QWidget {
   std::function<void()> closed_;
   ChartView* chart_ = nullptr;
   QPushButton* copy_ = nullptr;
-  QLabel* status_ = nullptr;
-  QTimer statusClear_;
+  StatusLine* status_ = nullptr;
 };
 
 }  // namespace ovali

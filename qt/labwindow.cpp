@@ -1,6 +1,5 @@
 #include "qt/labwindow.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,6 +20,7 @@
 #include "qt/chartview.h"
 #include "qt/historywindow.h"
 #include "qt/mainwindow.h"
+#include "qt/statusline.h"
 
 namespace ovali {
 
@@ -108,8 +108,7 @@ LabWindow::LabWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
   copy_->setAccessibleDescription(qs(kLabCopyDescription));
   copy_->setAutoDefault(false);
   copyRow->addWidget(copy_);
-  status_ = new QLabel(this);
-  status_->setObjectName(QStringLiteral("labStatus"));
+  status_ = new StatusLine(this, QStringLiteral("labStatus"));
   copyRow->addWidget(status_, 1);
   layout->addLayout(copyRow);
 
@@ -130,9 +129,6 @@ LabWindow::LabWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
   connect(escape, &QShortcut::activated, this, &LabWindow::closed);
   ticks_.setInterval(100);
   connect(&ticks_, &QTimer::timeout, this, &LabWindow::tick);
-  statusClear_.setSingleShot(true);
-  statusClear_.setInterval(2000);
-  connect(&statusClear_, &QTimer::timeout, status_, &QLabel::clear);
 }
 
 void LabWindow::show(const LabView& view) {
@@ -177,13 +173,7 @@ bool LabWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void LabWindow::draw(Drawing picture) { chart_->setDrawing(std::move(picture)); }
 
-void LabWindow::announce(const QString& text) {
-  status_->setText(text);
-  status_->setAccessibleName(text);
-  QAccessibleEvent event(status_, QAccessible::Alert);
-  QAccessible::updateAccessibility(&event);
-  statusClear_.start();
-}
+void LabWindow::announce(const QString& text) { status_->say(text); }
 
 void LabWindow::open() {
   if (!isVisible()) {

@@ -15,6 +15,7 @@ class QPushButton;
 namespace ovali {
 
 class ChartView;
+class StatusLine;
 
 // The Explorations lab on the desktop: a resizable tool window beside the
 // main window that shows what the presenter sends and reports what the user
@@ -60,9 +61,8 @@ class LabWindow : public QWidget {
   ChartView* chart_ = nullptr;
   QLabel* sentence_ = nullptr;
   QPushButton* copy_ = nullptr;
-  QLabel* status_ = nullptr;
+  StatusLine* status_ = nullptr;
   QTimer ticks_;
-  QTimer statusClear_;
   bool filled_ = false;
   bool applying_ = false;  // showing the model's choice, not the user's
 };

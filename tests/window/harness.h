@@ -54,6 +54,18 @@ struct Opened {
     return w.findChild<T*>(QString::fromLatin1(name));
   }
 
+  // Alt+V opens the View menu, then the item's letter chooses it. False when
+  // the menu did not open.
+  bool chooseFromView(Qt::Key letter) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::AltModifier);
+    settle();
+    QWidget* popup = QApplication::activePopupWidget();
+    if (!popup) return false;
+    QTest::keyClick(popup, letter);
+    settle();
+    return true;
+  }
+
   // Lets the window take the events queued so far, the coalesced sync among them.
   void settle(int ms = 2 * MainWindow::kFrameMs + 5) { QTest::qWait(ms); }
 };

@@ -20,12 +20,7 @@ namespace {
 TEST(History, AFastRunOf200PlayersSettlesNearEquilibriumInTheView) {
   Opened o;
   ASSERT_TRUE(o.active);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::AltModifier);
-  o.settle();
-  QWidget* popup = QApplication::activePopupWidget();
-  ASSERT_NE(popup, nullptr);
-  QTest::keyClick(popup, Qt::Key_H);
-  o.settle();
+  ASSERT_TRUE(o.chooseFromView(Qt::Key_H));
   HistoryWindow* view = o.w.historyWindow();
   ASSERT_NE(view, nullptr);
   EXPECT_TRUE(view->isVisible());
