@@ -17,6 +17,7 @@ struct Variant {
   Setting setting;    // as the game plays it, corrected
   // What the correction changed, in the fields' words; empty when nothing.
   std::vector<std::string> notes;
+  bool operator==(const Variant&) const = default;
 };
 
 // What the experiment's picture and sentence are about.
@@ -36,6 +37,7 @@ struct Plan {
   std::int64_t rounds = 50000;
   int every = 10;
   std::uint64_t seed = 1;
+  bool operator==(const Plan&) const = default;
 };
 
 struct Experiment {
@@ -44,6 +46,7 @@ struct Experiment {
   std::vector<Variant> variants;
   Figure figure = Figure::Distribution;
   Plan plan;
+  bool operator==(const Experiment&) const = default;
 };
 
 inline constexpr std::array<std::string_view, 7> kExperimentNames{

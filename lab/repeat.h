@@ -30,6 +30,7 @@ struct RepeatResult {
   std::vector<std::vector<double>> temperature;
   // Stop came before the game was over: nothing above is of use.
   bool stopped = false;
+  bool operator==(const RepeatResult&) const = default;
 };
 
 // The rounds at which each game's temperatures are taken: 0 (the deal),

@@ -13,6 +13,7 @@
 #include "lab/laws.h"
 #include "lab/results.h"
 #include "lab/run.h"
+#include "lab/wire.h"
 #ifndef __EMSCRIPTEN__
 #include "lab/threads.h"
 #endif
@@ -225,6 +226,49 @@ TEST(LabRuns, WorkersEndMidRun) {
   EXPECT_EQ(run.done(), 0u);
 }
 #endif
+
+// What a page hands its workers and gets back arrives as it went; what is
+// not an experiment or a game, or a setting the fields would not allow, is
+// refused.
+TEST(LabWire, RoundTripsAndRefusesTheMalformed) {
+  auto own = makeExperiment("own", game(30, 30, 1, {false, false, false, false, true}),
+                            game(31, 60, 1, {false, false, false, true, false}));
+  ASSERT_TRUE(own);
+  own->plan.seed = 0xFFFFFFFFFFFFFFFFu;  // more bits than a double holds
+  auto rings = makeExperiment("rings", game(10, 20), game(10, 20));
+  ASSERT_TRUE(rings);
+  rings->plan = {2, 50, 400, 3, 5};
+  const RepeatResult played = playRepeat(*rings, 0, 1);
+  Experiment unplayable = *rings;
+  unplayable.variants[0].setting.players = 11;
+
+  const std::string text = encodeExperiment(*own);
+  const std::vector<double> numbers = encodeRepeat(played);
+  std::vector<double> overlong = numbers;
+  overlong[0] = 1e9;  // more rows than there are numbers
+  struct Row {
+    const char* name;
+    std::string text;
+    std::vector<double> numbers;
+    std::optional<Experiment> experiment;  // nothing: refused
+    std::optional<RepeatResult> game;
+  } rows[] = {
+      {"a preset with a correction noted and a 64-bit seed", text, {}, own, {}},
+      {"a game of two rings with their temperatures", {}, numbers, {}, played},
+      {"both cut short by one",
+       text.substr(0, text.size() - 1),
+       {numbers.begin(), numbers.end() - 1},
+       {},
+       {}},
+      {"a setting the fields would correct", encodeExperiment(unplayable), {}, {}, {}},
+      {"a count beyond the numbers", {}, overlong, {}, {}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_TRUE(decodeExperiment(row.text) == row.experiment);
+    EXPECT_TRUE(decodeRepeat(row.numbers) == row.game);
+  }
+}
 
 TEST(LabWords, SentenceFromFixedResults) {
   auto estimate = [](double mean, double error) {
