@@ -4,6 +4,7 @@
 
 #include "commands/inputs.h"
 #include "commands/options.h"
+#include "lab/command.h"
 #include "toolkit/text.h"
 
 namespace ovali {
@@ -68,9 +69,16 @@ std::string readSetting(AddressSettings& s, const std::string& name, const std::
       s.options[static_cast<std::size_t>(at - kOptionNames.begin())] = true;
       start = end + 1;
     }
+  } else if (name == "lab") {
+    if (std::find(kExperimentNames.begin(), kExperimentNames.end(), value) ==
+        kExperimentNames.end()) {
+      return "The address names an experiment the lab does not have: \"" + value +
+             "\".\rThe experiments are " + experimentList() + ".";
+    }
+    s.lab = value;
   } else {
     return "The address has a setting the game does not know: \"" + name +
-           "\".\rThe settings are players, total, units, fast and options.";
+           "\".\rThe settings are players, total, units, fast, options and lab.";
   }
   return {};
 }
@@ -126,6 +134,7 @@ void applyAddress(Form1& f, const AddressSettings& s) {
     if (s.options[static_cast<std::size_t>(k)] && item && !item->checked) mnuO_Click(f, k);
   }
   if (s.fast) f.chkFast.value = 1;
+  if (s.lab) f.labRequest = *s.lab;
   if (!s.players && !s.total && !s.units) return;
   if (s.players) settext(f, f.txtNB, *s.players);
   if (s.total) settext(f, f.txtDollars, *s.total);

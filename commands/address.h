@@ -18,6 +18,8 @@ struct AddressSettings {
   bool fast = false;
   // By the Options menu's items, 0 to 4.
   std::array<bool, 5> options{};
+  // The Explorations lab's experiment to open and run: "?lab=money".
+  std::optional<std::string> lab;
 };
 
 struct AddressReading {
@@ -36,7 +38,8 @@ std::string addressOf(const Form1& f);
 // Sets the game up as the settings say, as a user would: ticks the options
 // and the fast box, and types each given number into its field and presses
 // Enter in the three fields in turn, so that the usual checks speak and the
-// last Enter deals.
+// last Enter deals. An experiment of the lab is asked for, for the next
+// frame to open and run.
 void applyAddress(Form1& f, const AddressSettings& s);
 
 }  // namespace ovali

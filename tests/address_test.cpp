@@ -20,6 +20,7 @@ struct ReadRow {
   bool fast;
   std::array<bool, 5> options;
   const char* errorPart;  // empty: no error
+  Texts lab = {};
 };
 
 TEST(Address, ReadsTheSettingsOrSaysWhatIsWrong) {
@@ -51,10 +52,26 @@ TEST(Address, ReadsTheSettingsOrSaysWhatIsWrong) {
        {},
        ""},
       {"fast=0", "?fast=0", {}, {}, {}, false, {}, ""},
-      {"an unknown setting", "?players=40&colour=red", {}, {}, {}, false, {}, "\"colour\""},
+      {"an unknown setting",
+       "?players=40&colour=red",
+       {},
+       {},
+       {},
+       false,
+       {},
+       "\"colour\".\rThe settings are players, total, units, fast, options and lab."},
       {"fast is 0 or 1", "?fast=yes", {}, {}, {}, false, {}, "not \"yes\""},
       {"an unknown option", "?options=inner,purple", {}, {}, {}, false, {}, "\"purple\""},
       {"an empty option", "?options=inner,", {}, {}, {}, false, {}, "\"\""},
+      {"the lab's experiment", "?lab=money&fast=1", {}, {}, {}, true, {}, "", "money"},
+      {"an experiment the lab does not have",
+       "?lab=gold",
+       {},
+       {},
+       {},
+       false,
+       {},
+       "\"gold\".\rThe experiments are money, players, bills, one, rings, many, own."},
   };
   for (const ReadRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -64,6 +81,7 @@ TEST(Address, ReadsTheSettingsOrSaysWhatIsWrong) {
     EXPECT_EQ(r.settings.units, row.units);
     EXPECT_EQ(r.settings.fast, row.fast);
     EXPECT_EQ(r.settings.options, row.options);
+    EXPECT_EQ(r.settings.lab, row.lab);
     if (*row.errorPart == '\0') {
       EXPECT_EQ(r.error, "");
     } else {
@@ -76,8 +94,9 @@ TEST(Address, ReadsTheSettingsOrSaysWhatIsWrong) {
 TEST(Address, AppliedAsTypedWithTheUsualMessagesThenWrittenBack) {
   Started s;
   EXPECT_EQ(addressOf(s.f), "") << "nothing to share before the first deal";
-  applyAddress(s.f,
-               readAddress("?players=31&total=64&units=2&fast=1&options=random,inner").settings);
+  applyAddress(
+      s.f,
+      readAddress("?players=31&total=64&units=2&fast=1&options=random,inner&lab=rings").settings);
   // The odd count is mended as typing it would be; the random notice speaks once.
   ASSERT_EQ(s.tk.messages.size(), 2u);
   EXPECT_NE(s.tk.messages[0].find("randomly chosen pairs"), std::string::npos);
@@ -86,6 +105,7 @@ TEST(Address, AppliedAsTypedWithTheUsualMessagesThenWrittenBack) {
   EXPECT_EQ(s.f.game.ndollars, 64);
   EXPECT_EQ(s.f.game.units, 2);
   EXPECT_EQ(s.f.focus, Focus::Start) << "the third Enter dealt";
+  EXPECT_EQ(s.f.labRequest, "rings") << "for the next frame to open";
   EXPECT_EQ(addressOf(s.f), "?players=32&total=64&units=2&fast=1&options=inner,random");
   // A link made of it opens the same game, without a word.
   Started again;
