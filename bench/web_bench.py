@@ -4,7 +4,11 @@ second during it, the processor time of a slow Step and of an idle page, the
 time from navigation to first paint from a local server, and the size a
 browser downloads. Not a test: no limits here.
 
+Then the Explorations lab's: each experiment's default on all the page's
+workers, and one experiment on one worker against two.
+
 Usage: web_bench.py BUILD_WEB_DIR NATIVE_RATE_TOOL
+       web_bench.py --lab BUILD_WEB_DIR     (the lab's figures alone)
 """
 
 import contextlib
@@ -123,7 +127,61 @@ def first_paint(driver, url):
     return best
 
 
+LAB_EXPERIMENTS = ("money", "players", "bills", "one", "rings", "many", "own")
+
+
+def lab_seconds(driver, url, experiment, workers=None):
+    """Seconds from Run to the last game of an experiment's default in, on
+    all the workers or on `workers` of them."""
+    open_game(driver, url)
+    if workers is not None:
+        driver.execute_script("Ovali.labWorkers.limit(arguments[0])", workers)
+    driver.execute_script("document.getElementById('mnuView').click();"
+                          "document.getElementById('mnuLab').click()")
+    wait_for(lambda: driver.execute_script("return !document.getElementById('lab').hidden"))
+    return driver.execute_async_script("""
+        var done = arguments[arguments.length - 1];
+        var chooser = document.getElementById('lab_experiment');
+        var progress = document.getElementById('lab_progress');
+        chooser.selectedIndex = arguments[0];
+        chooser.dispatchEvent(new Event('change'));
+        var t0 = performance.now();
+        document.getElementById('lab_run').click();
+        var wait = function () {
+          if (progress.value > 0 && progress.value === progress.max) {
+            done((performance.now() - t0) / 1000);
+          } else {
+            setTimeout(wait, 2);
+          }
+        };
+        wait();""", LAB_EXPERIMENTS.index(experiment))
+
+
+def lab_figures(driver, url):
+    times = []
+    for experiment in LAB_EXPERIMENTS:
+        times.append(min(lab_seconds(driver, url, experiment) for _ in range(3)))
+    workers = driver.execute_script("return Ovali.labWorkers.parallel()")
+    print(f"the lab, each experiment's default on {workers} workers (best of 3): " +
+          ", ".join(f"{e} {t:.2f} s" for e, t in zip(LAB_EXPERIMENTS, times)))
+    one = two = float("inf")
+    for _ in range(3):
+        one = min(one, lab_seconds(driver, url, "many", 1))
+        two = min(two, lab_seconds(driver, url, "many", 2))
+    here = lab_seconds(driver, url, "money", 0)
+    print(f"the lab, many on 1 worker {one:.2f} s, on 2 workers {two:.2f} s: "
+          f"{one / two:.2f} times as fast; money on the page's own thread {here:.2f} s")
+
+
 def main():
+    if sys.argv[1] == "--lab":
+        driver = chromium()
+        try:
+            with local_server(pathlib.Path(sys.argv[2])) as server:
+                lab_figures(driver, server + "ovali.html")
+        finally:
+            driver.quit()
+        return
     folder = pathlib.Path(sys.argv[1])
     def native_rate():
         return float(subprocess.run([sys.argv[2], PLAYERS, DOLLARS, "2"], check=True,
@@ -170,6 +228,7 @@ def main():
                   f"(in 2.5 s); idle page: {idle:.3f} s in 2 s")
             print(f"navigation to first paint from a local server: "
                   f"{first_paint(driver, url):.0f} ms (best of 5)")
+            lab_figures(driver, url)
     finally:
         driver.quit()
     print(f"download: ovali.html {len(raw) / 1024:.0f} kB (html, js and wasm in one), "

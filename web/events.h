@@ -7,20 +7,26 @@ namespace ovali {
 // The kinds of the page's events, each with the name the page's JavaScript
 // knows it by. The page is told the numbers at start-up (pageEventCodes), so
 // this list is the only one.
-#define OVALI_PAGE_EVENTS(X) \
-  X(Click, "click")          \
-  X(Fast, "fast")            \
-  X(Edit, "edit")            \
-  X(Focus, "focus")          \
-  X(Enter, "enter")          \
-  X(Select, "select")        \
-  X(Option, "option")        \
-  X(Menu, "menu")            \
-  X(Link, "link")            \
-  X(BoxClosed, "boxClosed")  \
-  X(Resize, "resize")        \
-  X(History, "history")      \
-  X(CopyHistory, "copyHistory")
+#define OVALI_PAGE_EVENTS(X)    \
+  X(Click, "click")             \
+  X(Fast, "fast")               \
+  X(Edit, "edit")               \
+  X(Focus, "focus")             \
+  X(Enter, "enter")             \
+  X(Select, "select")           \
+  X(Option, "option")           \
+  X(Menu, "menu")               \
+  X(Link, "link")               \
+  X(BoxClosed, "boxClosed")     \
+  X(Resize, "resize")           \
+  X(History, "history")         \
+  X(CopyHistory, "copyHistory") \
+  X(LabGame, "labGame")         \
+  X(LabChoose, "labChoose")     \
+  X(LabVersus, "labVersus")     \
+  X(LabRun, "labRun")           \
+  X(LabCopy, "labCopy")         \
+  X(LabClose, "labClose")
 
 // 0 is no event: the queue is empty.
 enum class PageEvent {

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "view/form1.h"
+#include "web/labworkers.h"
 #include "web/page.h"
 #include "web/webtoolkit.h"
 
@@ -24,7 +25,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void ovali_test_seed(double seed) {
 int main() {
   static ovali::WebToolkit tk;
   static ovali::Form1 f(tk);
-  static ovali::Page page(f);
+  static ovali::WebLabWorkers workers;
+  static ovali::Page page(f, &workers);
   toolkit = &tk;
   tk.attach(&page);
   ovali::Form_Load(f);

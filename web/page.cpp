@@ -85,7 +85,6 @@ EM_JS(int, ovali_take, (int* out), { return Ovali.queue.take(out); });
 EM_JS(void, ovali_history_show, (int on, const char* help),
       { Ovali.history.show(on, UTF8ToString(help)); });
 EM_JS(void, ovali_history_draw, (const char* svg), { Ovali.history.draw(UTF8ToString(svg)); });
-EM_JS(void, ovali_history_copy, (const char* text), { Ovali.history.copy(UTF8ToString(text)); });
 
 namespace ovali {
 
@@ -109,8 +108,9 @@ int size(std::string_view s) { return static_cast<int>(s.size()); }
 
 }  // namespace
 
-Page::Page(Form1& f) : f_(f), presenter_(f, *this, gameHandlers()) {
+Page::Page(Form1& f, LabWorkers* workers) : f_(f), presenter_(f, *this, gameHandlers(), workers) {
   ovali_start(pageEventCodes().c_str());
+  labWords();
   presenter_.create();
 }
 
@@ -229,8 +229,16 @@ void Page::dispatch() {
         mnuHistory_Click(f_);
         break;
       case PageEvent::CopyHistory:
-        ovali_history_copy(historyTable(f_.history).c_str());
+        copy(historyTable(f_.history));
         break;
+      case PageEvent::LabChoose:
+      case PageEvent::LabVersus:
+      case PageEvent::LabRun:
+      case PageEvent::LabCopy:
+      case PageEvent::LabClose:
+        labEvent(static_cast<PageEvent>(kind), args[0]);
+        break;
+      case PageEvent::LabGame:    // a game came in, or is due: the next sync takes it
       case PageEvent::BoxClosed:  // it only woke the game
       case PageEvent::None:
         break;
@@ -291,12 +299,6 @@ bool Page::frame() {
   }
   return relayout;
 }
-
-void Page::lab(bool) {}
-void Page::labView(const LabView&) {}
-void Page::labPicture(const Drawing&) {}
-void Page::copy(std::string_view) {}
-void Page::announce(std::string_view) {}
 
 void Page::history(bool open) { ovali_history_show(open, historyHelp().c_str()); }
 

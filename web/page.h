@@ -6,6 +6,7 @@
 #include "view/form1.h"
 #include "view/presenter.h"
 #include "view/projection.h"
+#include "web/events.h"
 
 namespace ovali {
 
@@ -15,7 +16,8 @@ namespace ovali {
 // the page's events up; it decides nothing itself.
 class Page : public Surface {
  public:
-  explicit Page(Form1& f);
+  // `workers` play the lab's games; without them the page plays them itself.
+  explicit Page(Form1& f, LabWorkers* workers = nullptr);
 
   // Gives the first field the focus, as a window does when it opens, and
   // applies the settings the address carries.
@@ -32,6 +34,9 @@ class Page : public Surface {
  private:
   void layout();
   void project(double width, double height);
+  // The lab's panel (web/lab.cpp): its fixed words, and what the user did in it.
+  void labWords();
+  void labEvent(PageEvent kind, int index);
 
   Form1& f_;
   Projection projection_;

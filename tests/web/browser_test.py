@@ -97,8 +97,8 @@ class Page(unittest.TestCase):
         self.assertEqual(self.shown("TS_") + self.shown("P_"), [])
         self.assertFalse(self.el("C").is_displayed())
         self.assertEqual(self.js("return [...document.querySelectorAll('[role=menuitemcheckbox]')]"
-                                 ".map(e => e.getAttribute('aria-checked'))"), ["false"] * 6,
-                         "five options and View, History")
+                                 ".map(e => e.getAttribute('aria-checked'))"), ["false"] * 7,
+                         "five options and View, History and Explorations lab")
         # What a screen reader hears.
         self.assertEqual([self.el(f).get_attribute("aria-label") for f in
                           ("txtNB", "txtDollars", "txtNTrade")],
@@ -307,6 +307,67 @@ class Page(unittest.TestCase):
         self.el("history_close").click()
         wait_for(lambda: self.el("mnuHistory").get_attribute("aria-checked") == "false")
         self.assertFalse(self.el("history").is_displayed())
+
+    def test_lab_runs_money_from_the_keyboard_and_from_the_address(self):
+        lab_done = ("var p = document.getElementById('lab_progress');"
+                    "return p.value > 0 && p.value === p.max")
+        # View, Explorations lab: Alt with the menu's letter, then the item's.
+        self.chord(Keys.ALT, "v")
+        wait_for(lambda: self.js("return document.activeElement.id") == "mnuHistory")
+        self.keys("l")
+        wait_for(lambda: self.el("lab").is_displayed())
+        self.assertEqual(self.el("mnuLab").get_attribute("aria-checked"), "true")
+        self.assertEqual(self.js("return document.activeElement.id"), "lab_experiment")
+        self.assertEqual(self.el("lab").get_attribute("role"), "region")
+        self.assertEqual(self.text("lab_title"), "Explorations lab")
+        # The game shows the setting field for "own" alone.
+        self.keys(Keys.END)
+        wait_for(lambda: self.el("lab_versus").is_displayed())
+        self.keys(Keys.HOME)
+        wait_for(lambda: not self.el("lab_versus").is_displayed())
+        self.assertTrue(self.el("lab_experiment").get_attribute("value").startswith("money: "))
+        self.assertFalse(self.el("lab_copy").is_enabled())
+        self.keys(Keys.TAB)
+        self.assertEqual(self.js("return document.activeElement.id"), "lab_run")
+        self.keys(Keys.ENTER)
+        wait_for(lambda: self.js(lab_done), timeout=60)
+        self.assertEqual(self.js("return Ovali.labWorkers.games()"), 80,
+                         "played on workers, also in a page opened from disk")
+        self.assertEqual(self.text("lab_run"), "Run")
+        self.assertEqual(self.el("lab_progress").get_attribute("aria-label"), "Games played")
+
+        name = self.js("return document.querySelector('#lab svg').getAttribute('aria-label')")
+        sentence = self.text("lab_sentence")
+        self.assertEqual(name, sentence)
+        self.assertIn("$30", sentence)
+        self.assertIn("$60", sentence)
+
+        self.js("window.copied = null; navigator.clipboard.writeText ="
+                " function (t) { window.copied = t; return Promise.resolve(); };")
+        self.keys(Keys.TAB)
+        self.assertEqual(self.js("return document.activeElement.id"), "lab_copy")
+        self.keys(Keys.ENTER)
+        copied = wait_for(lambda: self.js("return window.copied"))
+        wait_for(lambda: self.text("lab_status") == "Copied")
+        self.assertEqual(copied.splitlines()[0].split("\t")[:11],
+                         ["variant", "ring", "players", "total", "units", "amount", "average",
+                          "low", "high", "ovalin", "exact"])
+        native = subprocess.run([REPORT_TOOL, "0", "lab=money"], check=True,
+                                capture_output=True).stdout
+        self.assertEqual(copied.encode(), native,
+                         "the native library's games, byte for byte")
+
+        self.keys(Keys.ESCAPE)
+        wait_for(lambda: not self.el("lab").is_displayed())
+        self.assertEqual(self.el("mnuLab").get_attribute("aria-checked"), "false")
+        self.assertEqual(self.js("return document.activeElement.id"), "txtNB",
+                         "back where the keyboard was")
+
+        # A link opens the lab on its experiment and runs it.
+        self.driver.get(PAGE + "?lab=bills")
+        wait_for(lambda: self.el("lab").is_displayed() and self.js(lab_done), timeout=60)
+        self.assertTrue(self.el("lab_experiment").get_attribute("value").startswith("bills: "))
+        self.assertIn("$2 bills", self.text("lab_sentence"))
 
     def test_exit_ends_the_game(self):
         self.el("mnuFile").click()

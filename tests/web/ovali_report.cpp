@@ -1,7 +1,9 @@
 // Plays a scripted game with the native library and prints the last message
 // box it showed, so that the browser test can compare the page's report with
 // it byte for byte. Usage: ovali_report SEED ACTION...
-// where an action is players=N, dollars=N, units=N, fast, reset, step, analyze.
+// where an action is players=N, dollars=N, units=N, fast, reset, step, analyze,
+// or lab=EXPERIMENT: the lab's tables of that experiment, played from the
+// window's setting, as the lab's Copy gives them.
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,9 +11,12 @@
 
 #include "commands/inputs.h"
 #include "commands/runcontrols.h"
+#include "lab/results.h"
+#include "lab/run.h"
 #include "toolkit/random.h"
 #include "toolkit/toolkit.h"
 #include "view/form1.h"
+#include "view/labpanel.h"
 
 namespace {
 
@@ -61,6 +66,18 @@ int main(int argc, char** argv) {
       Command1_Click(f, 3);
     } else if (action == "analyze") {
       Command1_Click(f, 4);
+    } else if (action.rfind("lab=", 0) == 0) {
+      const Setting base = windowSetting(f);
+      const std::optional<Experiment> e = makeExperiment(value, base, base);
+      if (!e) {
+        std::fprintf(stderr, "ovali_report: no experiment %s\n", value.c_str());
+        return 2;
+      }
+      LabRun run(*e);
+      InlineWorkers here;
+      here.start(*e);
+      while (!run.finished()) here.collect(run);
+      tk.last = labTable(run.experiment(), run.results());
     } else {
       std::fprintf(stderr, "ovali_report: unknown action %s\n", action.c_str());
       return 2;

@@ -1,5 +1,6 @@
 // The page's JavaScript comes in modules, each a property of Ovali, in this
-// order: helpers, queue, elements, menubar, msgbox, services, page, history.
+// order: helpers, queue, elements, menubar, msgbox, services, page, history,
+// lab, labworkers, and the lab worker's script as a string (labWorkerScript).
 // This one holds the pure rules: no document, no game, so node tests them alone.
 const Ovali = {};
 

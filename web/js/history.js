@@ -49,16 +49,25 @@ Ovali.history = (() => {
     return el;
   };
 
+  // The row (or column) of the stage and the panels beside it, made by the
+  // first panel that asks.
+  const box = () => {
+    let game = document.getElementById('game');
+    if (game) return game;
+    const stage = document.getElementById('stage');
+    game = document.createElement('div');
+    game.id = 'game';
+    stage.parentNode.insertBefore(game, stage);
+    game.appendChild(stage);
+    return game;
+  };
+
   const init = () => {
     const css = document.createElement('style');
     css.textContent = style;
     document.head.appendChild(css);
 
-    const stage = document.getElementById('stage');
-    const game = document.createElement('div');
-    game.id = 'game';
-    stage.parentNode.insertBefore(game, stage);
-    game.appendChild(stage);
+    const game = box();
 
     panel = document.createElement('aside');
     panel.id = 'history';
@@ -98,28 +107,7 @@ Ovali.history = (() => {
     picture.innerHTML = svg;
   };
 
-  // The clipboard API needs a secure page (a file or localhost is one); the
-  // older command covers the rest.
-  const copy = (text) => {
-    const fallback = () => {
-      const area = document.createElement('textarea');
-      area.value = text;
-      area.setAttribute('readonly', '');
-      area.style.position = 'fixed';
-      area.style.opacity = '0';
-      document.body.appendChild(area);
-      area.select();
-      document.execCommand('copy');
-      area.remove();
-    };
-    if (navigator.clipboard && navigator.clipboard.writeText) {
-      navigator.clipboard.writeText(text).catch(fallback);
-    } else {
-      fallback();
-    }
-  };
-
-  return { init, show, draw, copy };
+  return { init, show, draw, box, phone: PHONE };
 })();
 
 Module['preRun'] = [].concat(Module['preRun'] || [], [Ovali.history.init]);

@@ -1,4 +1,4 @@
-// The browser's services the game's toolkit uses: the beep and the clock.
+// The browser's services the game uses: the beep, the clock and the clipboard.
 Ovali.services = (() => {
   'use strict';
 
@@ -39,10 +39,33 @@ Ovali.services = (() => {
 
   const clockSeed = () => Date.now() * 1000 + (performance.now() % 1000) * 1000;
 
+  // The clipboard API needs a secure page (a file or localhost is one); the
+  // older command covers the rest, and gives the focus back after it.
+  const copy = (text) => {
+    const fallback = () => {
+      const active = document.activeElement;
+      const area = document.createElement('textarea');
+      area.value = text;
+      area.setAttribute('readonly', '');
+      area.style.position = 'fixed';
+      area.style.opacity = '0';
+      document.body.appendChild(area);
+      area.select();
+      document.execCommand('copy');
+      area.remove();
+      if (active && active !== document.body) Ovali.elements.focusQuietly(active);
+    };
+    if (navigator.clipboard && navigator.clipboard.writeText) {
+      navigator.clipboard.writeText(text).catch(fallback);
+    } else {
+      fallback();
+    }
+  };
+
   const init = () => {
     document.addEventListener('pointerdown', unlockAudio, true);
     document.addEventListener('keydown', unlockAudio, true);
   };
 
-  return { init, beep, secondsSinceMidnight, clockSeed };
+  return { init, beep, secondsSinceMidnight, clockSeed, copy };
 })();

@@ -1,0 +1,105 @@
+// The Explorations lab's panel in the page (web/js/lab.js): what the
+// presenter sends it, and what the user does in it.
+
+#include <emscripten.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "view/drawing.h"
+#include "view/labpanel.h"
+#include "web/page.h"
+
+EM_JS(void, ovali_lab_words,
+      (const char* title, const char* chooser, const char* versus, const char* copy,
+       const char* copyDescription, const char* close, const char* progress),
+      {
+        Ovali.lab.words(UTF8ToString(title), UTF8ToString(chooser), UTF8ToString(versus),
+                        UTF8ToString(copy), UTF8ToString(copyDescription), UTF8ToString(close),
+                        UTF8ToString(progress));
+      });
+EM_JS(void, ovali_lab_show, (int on), { Ovali.lab.show(on); });
+EM_JS(void, ovali_lab_view,
+      (const char* experiments, int chosen, int versusShown, const char* versus,
+       const char* versusError, const char* run, int done, int games, const char* progress,
+       const char* plan, const char* notes, const char* sentence, int copyable),
+      {
+        Ovali.lab.view(UTF8ToString(experiments), chosen, versusShown, UTF8ToString(versus),
+                       UTF8ToString(versusError), UTF8ToString(run), done, games,
+                       UTF8ToString(progress), UTF8ToString(plan), UTF8ToString(notes),
+                       UTF8ToString(sentence), copyable);
+      });
+EM_JS(void, ovali_lab_picture, (const char* svg), { Ovali.lab.picture(UTF8ToString(svg)); });
+EM_JS(void, ovali_lab_announce, (const char* text, int size),
+      { Ovali.lab.announce(UTF8ToString(text, size)); });
+EM_JS(int, ovali_lab_versus_size, (), { return lengthBytesUTF8(Ovali.lab.versus()); });
+EM_JS(void, ovali_lab_versus_copy, (char* out, int size),
+      { stringToUTF8(Ovali.lab.versus(), out, size); });
+EM_JS(void, ovali_copy, (const char* text, int size),
+      { Ovali.services.copy(UTF8ToString(text, size)); });
+
+namespace ovali {
+
+namespace {
+
+std::string lines(const std::vector<std::string>& items) {
+  std::string text;
+  for (const std::string& item : items) text += (text.empty() ? "" : "\n") + item;
+  return text;
+}
+
+std::string cString(std::string_view s) { return std::string(s); }
+
+}  // namespace
+
+void Page::labWords() {
+  ovali_lab_words(cString(kLabTitle).c_str(), cString(kLabChooser).c_str(),
+                  cString(kLabVersus).c_str(), cString(kLabCopy).c_str(),
+                  cString(kLabCopyDescription).c_str(), cString(kLabClose).c_str(),
+                  cString(kLabProgress).c_str());
+}
+
+void Page::labEvent(PageEvent kind, int index) {
+  switch (kind) {
+    case PageEvent::LabChoose:
+      presenter_.labChoose(index);
+      break;
+    case PageEvent::LabVersus: {
+      std::string text(static_cast<std::size_t>(ovali_lab_versus_size()) + 1, '\0');
+      ovali_lab_versus_copy(text.data(), static_cast<int>(text.size()));
+      text.resize(text.size() - 1);
+      presenter_.labVersus(std::move(text));
+      break;
+    }
+    case PageEvent::LabRun:
+      presenter_.labRun();
+      break;
+    case PageEvent::LabCopy:
+      presenter_.labCopy();
+      break;
+    case PageEvent::LabClose:
+      presenter_.labClose();
+      break;
+    default:
+      break;
+  }
+}
+
+void Page::lab(bool open) { ovali_lab_show(open); }
+
+void Page::labView(const LabView& v) {
+  ovali_lab_view(lines(v.experiments).c_str(), v.chosen, v.versusShown, v.versus.c_str(),
+                 v.versusError.c_str(), v.run.c_str(), v.done, v.games, v.progress.c_str(),
+                 v.plan.c_str(), lines(v.notes).c_str(), v.sentence.c_str(), v.copyable);
+}
+
+void Page::labPicture(const Drawing& picture) { ovali_lab_picture(svgOf(picture, 1.0).c_str()); }
+
+void Page::copy(std::string_view text) { ovali_copy(text.data(), static_cast<int>(text.size())); }
+
+void Page::announce(std::string_view text) {
+  ovali_lab_announce(text.data(), static_cast<int>(text.size()));
+}
+
+}  // namespace ovali
