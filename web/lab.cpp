@@ -21,13 +21,13 @@ EM_JS(void, ovali_lab_words,
       });
 EM_JS(void, ovali_lab_show, (int on), { Ovali.lab.show(on); });
 EM_JS(void, ovali_lab_view,
-      (const char* experiments, int chosen, int versusShown, const char* versus,
+      (const char* experiments, int chosen, int choosable, int versusShown, const char* versus,
        const char* versusError, const char* run, int done, int games, const char* progress,
        const char* plan, const char* notes, const char* sentence, int copyable),
       {
-        Ovali.lab.view(UTF8ToString(experiments), chosen, versusShown, UTF8ToString(versus),
-                       UTF8ToString(versusError), UTF8ToString(run), done, games,
-                       UTF8ToString(progress), UTF8ToString(plan), UTF8ToString(notes),
+        Ovali.lab.view(UTF8ToString(experiments), chosen, choosable, versusShown,
+                       UTF8ToString(versus), UTF8ToString(versusError), UTF8ToString(run), done,
+                       games, UTF8ToString(progress), UTF8ToString(plan), UTF8ToString(notes),
                        UTF8ToString(sentence), copyable);
       });
 EM_JS(void, ovali_lab_picture, (const char* svg), { Ovali.lab.picture(UTF8ToString(svg)); });
@@ -89,9 +89,10 @@ void Page::labEvent(PageEvent kind, int index) {
 void Page::lab(bool open) { ovali_lab_show(open); }
 
 void Page::labView(const LabView& v) {
-  ovali_lab_view(lines(v.experiments).c_str(), v.chosen, v.versusShown, v.versus.c_str(),
-                 v.versusError.c_str(), v.run.c_str(), v.done, v.games, v.progress.c_str(),
-                 v.plan.c_str(), lines(v.notes).c_str(), v.sentence.c_str(), v.copyable);
+  ovali_lab_view(lines(v.experiments).c_str(), v.chosen, v.choosable, v.versusShown,
+                 v.versus.c_str(), v.versusError.c_str(), v.run.c_str(), v.done, v.games,
+                 v.progress.c_str(), v.plan.c_str(), lines(v.notes).c_str(), v.sentence.c_str(),
+                 v.copyable);
 }
 
 void Page::labPicture(const Drawing& picture) { ovali_lab_picture(svgOf(picture, 1.0).c_str()); }

@@ -138,13 +138,15 @@ Ovali.lab = (() => {
   };
 
   // What the game's LabView says; lists come as lines.
-  const view = (experiments, chosen, versusShown, versus, versusError, run, done, games,
-                progress, plan, notes, sentence, copyable) => {
+  const view = (experiments, chosen, choosable, versusShown, versus, versusError, run, done,
+                games, progress, plan, notes, sentence, copyable) => {
     if (experiments !== shownList) {
       lines(parts.experiment, experiments, 'option');
       shownList = experiments;
     }
     if (parts.experiment.selectedIndex !== chosen) parts.experiment.selectedIndex = chosen;
+    parts.experiment.disabled = !choosable;
+    parts.versus.disabled = !choosable;
     parts.versus_row.hidden = !versusShown;
     // Written only when it differs, so that the caret stays where the user types.
     if (parts.versus.value !== versus) parts.versus.value = versus;
@@ -170,7 +172,8 @@ Ovali.lab = (() => {
     if (on) {
       returnFocus = active && active !== document.body ? active : null;
       panel.hidden = false;
-      parts.experiment.focus();
+      // The chooser, or Run and Stop while it holds still.
+      (parts.experiment.disabled ? parts.run : parts.experiment).focus();
       if (window.matchMedia(Ovali.history.phone).matches) {
         panel.scrollIntoView({ block: 'nearest' });
       }
