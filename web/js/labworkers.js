@@ -2,8 +2,8 @@
 // script the build put into this page as a string (Ovali.labWorkerScript):
 // made from a Blob, a worker starts also in a page opened from disk, where
 // one cannot be loaded from a file. The jobs go out one at a time, in job
-// order, to whichever worker is free; their results wait here until the
-// game collects them, and each one wakes the game.
+// order, to whichever worker is free, so that Stop has little to throw
+// away; their results wait here until the game collects them, and wake it.
 Ovali.labWorkers = (() => {
   'use strict';
 
