@@ -75,6 +75,7 @@ Ovali.page = (() => {
   // game has ended and that reloading starts a new one.
   const end = () => {
     Ovali.queue.end();
+    Ovali.labWorkers.stop();
     Ovali.menubar.close(false);
     Ovali.msgbox.closeAll();
     const app = document.getElementById('app');
