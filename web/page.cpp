@@ -7,9 +7,7 @@
 
 #include "commands/address.h"
 #include "commands/routes.h"
-#include "commands/viewmenu.h"
 #include "help/help.h"
-#include "stats/history.h"
 #include "view/arrangements.h"
 #include "view/drawing.h"
 #include "view/look.h"
@@ -226,10 +224,11 @@ void Page::dispatch() {
         relayout_ = true;
         break;
       case PageEvent::History:
-        mnuHistory_Click(f_);
+        presenter_.historyClose();
         break;
       case PageEvent::CopyHistory:
-        copy(historyTable(f_.history));
+        announceBeside_ = "history";
+        presenter_.historyCopy();
         break;
       case PageEvent::LabChoose:
       case PageEvent::LabVersus:

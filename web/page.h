@@ -48,6 +48,8 @@ class Page : public Surface {
   bool titleShown_ = false;
   std::string lastRound_;  // the round and phase said last, or shown at the start
   std::string shownAddress_;
+  // The panel whose act the next announcement answers: "lab" or "history".
+  const char* announceBeside_ = "lab";
 };
 
 }  // namespace ovali

@@ -24,6 +24,7 @@ Ovali.history = (() => {
                             font-family: Arial, "Liberation Sans", sans-serif; }
     #history p { margin: 0.6em 0; line-height: 1.35; }
     #history button { font: inherit; padding: 0.2em 1em; }
+    #history .status { margin-left: 0.6em; }
     @media (max-aspect-ratio: 1/1) {
       #game { flex-direction: column; }
       #history { width: auto; max-width: none; max-height: 55%; border-left: 0;
@@ -39,6 +40,7 @@ Ovali.history = (() => {
   let panel = null;
   let picture = null;
   let help = null;
+  let status = null;
 
   const button = (text, label, kind) => {
     const el = document.createElement('button');
@@ -88,7 +90,12 @@ Ovali.history = (() => {
     const copy = button('Copy', '', 'copyHistory');
     copy.id = 'history_copy';
     copy.setAttribute('aria-description', 'Copies every point as a table');
-    panel.append(head, picture, help, copy);
+    status = document.createElement('span');
+    status.id = 'history_status';
+    status.className = 'status';
+    status.setAttribute('role', 'status');
+    status.setAttribute('aria-live', 'polite');
+    panel.append(head, picture, help, copy, status);
     game.appendChild(panel);
   };
 
@@ -107,7 +114,9 @@ Ovali.history = (() => {
     picture.innerHTML = svg;
   };
 
-  return { init, show, draw, box, phone: PHONE };
+  const announce = (text) => Ovali.page.note(status, text);
+
+  return { init, show, draw, announce, box, phone: PHONE };
 })();
 
 Module['preRun'] = [].concat(Module['preRun'] || [], [Ovali.history.init]);

@@ -42,7 +42,6 @@ Ovali.lab = (() => {
   let panel = null;
   let shownList = null;
   let returnFocus = null;
-  let statusTimer = 0;
 
   const push = (kind, a) => Ovali.queue.push(kind, a);
 
@@ -192,16 +191,7 @@ Ovali.lab = (() => {
     parts.picture.innerHTML = svg;
   };
 
-  // Said to a screen reader and shown beside Copy for a moment; the same
-  // words again are still news.
-  const announce = (text) => {
-    const status = parts.status;
-    status.textContent = status.textContent === text ? text + '\u00a0' : text;
-    clearTimeout(statusTimer);
-    statusTimer = setTimeout(() => {
-      status.textContent = '';
-    }, 2000);
-  };
+  const announce = (text) => Ovali.page.note(parts.status, text);
 
   const versus = () => parts.versus.value;
 

@@ -36,6 +36,17 @@ Ovali.page = (() => {
     status.textContent = status.textContent === text ? text + '\u00a0' : text;
   };
 
+  // Words said to a screen reader by a panel's own status region and shown
+  // there for a moment, beside what was done; the same words again are
+  // still news.
+  const note = (status, text) => {
+    status.textContent = status.textContent === text ? text + '\u00a0' : text;
+    clearTimeout(status.ovaliTimer);
+    status.ovaliTimer = setTimeout(() => {
+      status.textContent = '';
+    }, 2000);
+  };
+
   // The game's settings into the address, so that it can be copied or
   // bookmarked. A file opened from disk may refuse: it keeps its address.
   const address = (query) => {
@@ -86,7 +97,7 @@ Ovali.page = (() => {
     ended.querySelector('button').focus();
   };
 
-  return { init, layout, end, title, announce, address, extent };
+  return { init, layout, end, title, announce, note, address, extent };
 })();
 
 Module['preRun'] = [].concat(Module['preRun'] || [], [Ovali.page.init]);
