@@ -52,6 +52,8 @@ class LabWorkers {
   virtual void stop() = 0;
   // How many games are played at the same time.
   virtual int parallel() const = 0;
+  // Collecting plays a game rather than taking in finished ones.
+  virtual bool playsWhenCollecting() const { return false; }
 };
 
 // Plays the games one at a time on the caller's thread, one game at each
@@ -63,6 +65,7 @@ class InlineWorkers final : public LabWorkers {
   void collect(LabRun& run) override;
   void stop() override { experiment_.reset(); }
   int parallel() const override { return 1; }
+  bool playsWhenCollecting() const override { return true; }
 
  private:
   std::optional<Experiment> experiment_;

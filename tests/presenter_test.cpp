@@ -9,6 +9,7 @@
 
 #include "commands/routes.h"
 #include "game_fixture.h"
+#include "lab/threads.h"
 #include "view/look.h"
 
 namespace ovali {
@@ -674,6 +675,22 @@ TEST(PresenterLab, StopsClosesAndChecksWhatItRuns) {
          w.presenter.sync();
        },
        false, true, "Stopped after 1 of 4 games", ""},
+      {"Stop takes in the games finished but not yet collected",
+       [](LabShown& w) {
+         ThreadWorkers threads(1);
+         Presenter p(w.f, w.surface, gameHandlers(), &threads);
+         p.create();
+         p.lab().usePlan({2, 10, 20, 1, 3});
+         p.sync();
+         p.labRun();
+         threads.wait(std::chrono::seconds(10));
+         p.labRun();
+         p.sync();
+         EXPECT_GE(w.surface.shownLab.done, 1);
+         p.labClose();
+         p.sync();
+       },
+       false, false, "Stopped after ", ""},
       {"closing the panel ends the run",
        [](LabShown& w) {
          w.presenter.labRun();

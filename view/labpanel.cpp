@@ -136,6 +136,8 @@ void LabPanel::start(const Setting& base, double now) {
 }
 
 void LabPanel::stop() {
+  // The games finished by now are kept, also those not yet taken in.
+  if (running_ && run_ && !workers_.playsWhenCollecting()) workers_.collect(*run_);
   workers_.stop();
   if (running_) stopped_ = true;
   running_ = false;

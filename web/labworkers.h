@@ -18,6 +18,7 @@ class WebLabWorkers final : public LabWorkers {
   void collect(LabRun& run) override;
   void stop() override;
   int parallel() const override;
+  bool playsWhenCollecting() const override { return here_; }
 
  private:
   void playHere();
