@@ -291,7 +291,7 @@ class Page(unittest.TestCase):
                 " function (t) { window.copied = t; return Promise.resolve(); };")
         self.el("history_copy").click()
         table = wait_for(lambda: self.js("return window.copied")).splitlines()
-        self.assertEqual(table[0], "round\tentropy\tmaximum\tGini")
+        self.assertEqual(table[0], "round\tentropy\tmaximum\tGini\tGini equilibrium")
         self.assertEqual(table[-1].split("\t")[0], str(self.rounds()))
 
         self.el("history_close").click()

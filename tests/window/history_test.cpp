@@ -64,7 +64,7 @@ TEST(History, AFastRunOf200PlayersSettlesNearEquilibriumInTheView) {
   view->findChild<QPushButton*>("historyCopy")->click();
   const QStringList rows = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
   EXPECT_EQ(rows.size(), static_cast<qsizetype>(points.size()) + 1);
-  EXPECT_EQ(rows.value(0), "round\tentropy\tmaximum\tGini");
+  EXPECT_EQ(rows.value(0), "round\tentropy\tmaximum\tGini\tGini equilibrium");
 
   // Closing the tool window clears the check mark; the menu opens it again.
   view->close();
