@@ -170,6 +170,28 @@ void slowStep() {
               processCpuSeconds() - cpu);
 }
 
+// A run at a pace between slow and fast: the rounds it played and the
+// processor time it took, against the wall clock.
+void pacedRun(int pace, int seconds) {
+  ShownWindow shown("200", "400");
+  Form1& f = shown.f;
+  f.chkFast.value = 0;
+  f.pace = pace;
+  const int before = shown.window.syncCount();
+  const double cpu = processCpuSeconds();
+  const auto start = Clock::now();
+  QTimer::singleShot(seconds * 1000, &shown.window, [&f] { Command1_Click(f, 0); });
+  Command1_Click(f, 0);
+  const std::chrono::duration<double> spent = Clock::now() - start;
+  std::printf(
+      "%4d rounds a second, 200 players: %.0f rounds in %.2f s (%.1f a second), %.0f frames a "
+      "second, %.3f CPU-seconds (%.1f%% of one core)\n",
+      pace, static_cast<double>(f.game.round), spent.count(),
+      static_cast<double>(f.game.round) / spent.count(),
+      (shown.window.syncCount() - before) / spent.count(), processCpuSeconds() - cpu,
+      (processCpuSeconds() - cpu) / spent.count() * 100);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -277,6 +299,9 @@ int main(int argc, char** argv) {
         with, without, 100 * with / without);
   }
   slowStep();
+  pacedRun(10, 10);
+  pacedRun(100, 5);
+  pacedRun(1000, 5);
   startupFromProcessStart(argv[0]);
   std::printf("peak memory of this benchmark after its runs: %.1f MB\n", peakMegabytes());
   return 0;
