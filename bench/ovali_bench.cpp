@@ -25,7 +25,9 @@
 #include "qt/historywindow.h"
 #include "qt/mainwindow.h"
 #include "qt/qttoolkit.h"
+#include "stats/chart.h"
 #include "toolkit/text.h"
+#include "view/drawing.h"
 #include "view/form1.h"
 #include "view/history.h"
 
@@ -284,7 +286,7 @@ int main(int argc, char** argv) {
     constexpr int kRedraws = 200;
     const auto began = Clock::now();
     for (int i = 0; i < kRedraws; ++i) {
-      view->redraw();
+      view->redraw(drawingOf(historyCharts(shown.f.history)));
       view->chart()->repaint();
     }
     const double redraw =

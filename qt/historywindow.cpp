@@ -5,7 +5,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "help/help.h"
@@ -16,19 +18,26 @@ namespace ovali {
 
 HistoryWindow::HistoryWindow(QWidget* mainWindow, const History& history, Drawing drawing,
                              std::function<void()> closed)
-    : QWidget(mainWindow, Qt::Tool), history_(history), closed_(std::move(closed)) {
+    : QWidget(mainWindow, Qt::Tool | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      history_(history),
+      closed_(std::move(closed)) {
   setObjectName(QStringLiteral("history"));
   setWindowTitle(QStringLiteral("History"));
   auto* layout = new QVBoxLayout(this);
   chart_ = new ChartView(this, std::move(drawing));
   chart_->setObjectName(QStringLiteral("historyChart"));
-  layout->addWidget(chart_);
+  // The picture grows with the window, for a projector, and shrinks with it
+  // on a small screen; the natural size is the drawing's.
+  natural_ = chart_->sizeHint();
+  chart_->setScaled(true);
+  layout->addWidget(chart_, 1);
 
   auto* help = new QLabel(QString::fromStdString(historyHelp()), this);
   help->setObjectName(QStringLiteral("historyHelp"));
   help->setWordWrap(true);
   help->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  help->setFixedWidth(chart_->width());
+  help->setMinimumWidth(natural_.width() / 2);
+  help_ = help;
   layout->addWidget(help);
 
   copy_ = new QPushButton(QStringLiteral("&Copy"), this);
@@ -38,14 +47,34 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, const History& history, Drawin
     QGuiApplication::clipboard()->setText(QString::fromStdString(historyTable(history_)));
   });
   layout->addWidget(copy_, 0, Qt::AlignLeft);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  baseFont_ = font();
+}
+
+void HistoryWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The texts grow with the picture, never below the desktop's own size.
+  const double scale =
+      std::clamp(static_cast<double>(chart_->width()) / natural_.width(), 1.0, 3.0);
+  QFont grown = baseFont_;
+  grown.setPointSizeF(baseFont_.pointSizeF() * scale);
+  if (help_->font() != grown) {
+    help_->setFont(grown);
+    copy_->setFont(grown);
+  }
 }
 
 void HistoryWindow::redraw(Drawing drawing) { chart_->setDrawing(std::move(drawing)); }
 
 void HistoryWindow::open() {
-  adjustSize();
-  placeBeside(this, parentWidget());
+  if (!isVisible()) {
+    // The drawing's size with the help under it; placeBeside keeps it
+    // within the screen's free area, and the picture scales to what is left.
+    resize(QSize(natural_.width() + 24, 0).expandedTo(sizeHint()));
+    placeBeside(this, parentWidget());
+    show();
+    // Its frame is known once shown, and counts against the room too.
+    placeBeside(this, parentWidget());
+  }
   show();
 }
 

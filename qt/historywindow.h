@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QSize>
 #include <QWidget>
 #include <functional>
 
@@ -31,12 +33,16 @@ class HistoryWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   const History& history_;
   std::function<void()> closed_;
   ChartView* chart_ = nullptr;
   QPushButton* copy_ = nullptr;
+  QLabel* help_ = nullptr;
+  QSize natural_;
+  QFont baseFont_;
 };
 
 }  // namespace ovali

@@ -187,9 +187,10 @@ void Presenter::sync() {
   // The menu bar first: its height decides the picture's.
   for (std::size_t i = 0; i < menus_.size(); ++i) {
     const std::size_t speed = i - std::size(kMenus) - options_.size();
-    const MenuItem* model = i < std::size(kMenus)                   ? &(f_.*kMenus[i].item)
-                            : i < std::size(kMenus) + options_.size() ? f_.mnuO.find(options_[i - std::size(kMenus)])
-                                                                     : &f_.mnuSpeed[speed];
+    const MenuItem* model = i < std::size(kMenus) ? &(f_.*kMenus[i].item)
+                            : i < std::size(kMenus) + options_.size()
+                                ? f_.mnuO.find(options_[i - std::size(kMenus)])
+                                : &f_.mnuSpeed[speed];
     if (model && menus_[i].shown.update(*model).any()) s_.menu(menus_[i].handle, *model);
   }
   if (s_.frame()) relayout_ = true;
