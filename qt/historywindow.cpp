@@ -53,8 +53,12 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, const History& history, Drawin
 void HistoryWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // The texts grow with the picture, never below the desktop's own size.
-  const double scale =
-      std::clamp(static_cast<double>(chart_->width()) / natural_.width(), 1.0, 3.0);
+  // By the window's size against its natural one, not by the picture's,
+  // which gives way to the texts.
+  if (naturalWindow_.isEmpty()) naturalWindow_ = sizeHint();
+  const double scale = std::clamp(std::min(static_cast<double>(width()) / naturalWindow_.width(),
+                                           static_cast<double>(height()) / naturalWindow_.height()),
+                                  1.0, 3.0);
   QFont grown = baseFont_;
   grown.setPointSizeF(baseFont_.pointSizeF() * scale);
   if (help_->font() != grown) {

@@ -41,7 +41,7 @@ class HistoryWindow : public QWidget {
   ChartView* chart_ = nullptr;
   QPushButton* copy_ = nullptr;
   QLabel* help_ = nullptr;
-  QSize natural_;
+  QSize natural_, naturalWindow_;
   QFont baseFont_;
 };
 
