@@ -97,8 +97,9 @@ class Page(unittest.TestCase):
         self.assertEqual(self.shown("TS_") + self.shown("P_"), [])
         self.assertFalse(self.el("C").is_displayed())
         self.assertEqual(self.js("return [...document.querySelectorAll('[role=menuitemcheckbox]')]"
-                                 ".map(e => e.getAttribute('aria-checked'))"), ["false"] * 6,
-                         "five options and View, History")
+                                 ".map(e => e.getAttribute('aria-checked'))"),
+                         ["false"] * 7 + ["true"] + ["false"] * 4,
+                         "five options, View, History and the lab, then the speeds, slow checked")
         # What a screen reader hears.
         self.assertEqual([self.el(f).get_attribute("aria-label") for f in
                           ("txtNB", "txtDollars", "txtNTrade")],
