@@ -22,6 +22,7 @@
 #include "commands/reset.h"
 #include "commands/runcontrols.h"
 #include "commands/viewmenu.h"
+#include "engine/transfer.h"
 #include "qt/chartview.h"
 #include "qt/historywindow.h"
 #include "qt/labwindow.h"
@@ -29,6 +30,7 @@
 #include "qt/qttoolkit.h"
 #include "stats/chart.h"
 #include "toolkit/text.h"
+#include "view/drawing.h"
 #include "view/form1.h"
 #include "view/history.h"
 
@@ -217,7 +219,27 @@ void labBesideTheWindow() {
       "lab)%s, a slow Step takes %.2f s%s, Stop ends the lab in %.1f ms\n",
       beside, alone, ranThrough ? "" : " (the lab finished first)", step.count(),
       steppedBeside ? "" : " (the lab finished first)", stop.count());
-}
+  // A run at a pace between slow and fast: the rounds it played and the
+  // processor time it took, against the wall clock.
+  void pacedRun(int pace, int seconds) {
+    ShownWindow shown("200", "400");
+    Form1& f = shown.f;
+    f.chkFast.value = 0;
+    f.pace = pace;
+    const int before = shown.window.syncCount();
+    const double cpu = processCpuSeconds();
+    const auto start = Clock::now();
+    QTimer::singleShot(seconds * 1000, &shown.window, [&f] { Command1_Click(f, 0); });
+    Command1_Click(f, 0);
+    const std::chrono::duration<double> spent = Clock::now() - start;
+    std::printf(
+        "%4d rounds a second, 200 players: %.0f rounds in %.2f s (%.1f a second), %.0f frames a "
+        "second, %.3f CPU-seconds (%.1f%% of one core)\n",
+        pace, static_cast<double>(f.game.round), spent.count(),
+        static_cast<double>(f.game.round) / spent.count(),
+        (shown.window.syncCount() - before) / spent.count(), processCpuSeconds() - cpu,
+        (processCpuSeconds() - cpu) / spent.count() * 100);
+  }
 
 }  // namespace
 
@@ -286,8 +308,27 @@ int main(int argc, char** argv) {
     mnuHistory_Click(shown.f);
     shown.window.sync();
     for (int i = 0; i < 100; ++i) QCoreApplication::processEvents();
+    // The history's look at the game, against the second of a fast run it
+    // is part of: a measure at each kept round and after each of 60 frames.
+    const double look = nanosecondsPerCall([&](int i) {
+      countlevels(shown.f.game);
+      const HistoryPoint p = measureGame(shown.f.game, i);
+      if (p.system.gini < 0) std::printf("?");
+    });
+    const double bare = bareRoundsPerSecond("200", "400");
+    int looks = 60;
+    for (std::int64_t round = 0; static_cast<double>(round) <= bare;
+         round = History::keptAfter(round)) {
+      ++looks;
+    }
+    std::printf(
+        "history's look at the game: %.1f us each, %d in a second of a fast run (%.0f rounds): "
+        "%.4f%% of it\n",
+        look / 1e3, looks, bare, look * looks / 1e9 * 100);
+
+    // A full history: a run of ten billion rounds.
     HistoryPoint point = measureGame(shown.f.game, 0);
-    for (std::int64_t round = 1; shown.f.history.points().size() < History::kMostPoints; ++round) {
+    for (std::int64_t round = 0; round <= 10'000'000'000; round = History::keptAfter(round)) {
       point.round = round;
       point.system.gini = 0.6 + 0.05 * std::sin(static_cast<double>(round));
       shown.f.history.offer(point);
@@ -302,16 +343,19 @@ int main(int argc, char** argv) {
     const double redraw =
         std::chrono::duration<double, std::nano>(Clock::now() - began).count() / kRedraws;
     std::printf(
-        "history redraw, 2,000 points: %.2f ms, so %.1f%% of the time at its most (%.0f a "
-        "second)\n",
-        redraw / 1e6, redraw / 1e9 / HistoryRedraw::kShortestSeconds * 100,
-        1 / HistoryRedraw::kShortestSeconds);
+        "history redraw, %zu points (ten billion rounds): %.2f ms, so %.1f%% of the time at its "
+        "most (%.0f a second)\n",
+        shown.f.history.points().size(), redraw / 1e6,
+        redraw / 1e9 / HistoryRedraw::kShortestSeconds * 100, 1 / HistoryRedraw::kShortestSeconds);
     std::printf(
         "fast run, 200 players, history open: %9.0f rounds/s, closed %9.0f rounds/s (%.1f%%)\n",
         with, without, 100 * with / without);
   }
   slowStep();
   labBesideTheWindow();
+  pacedRun(10, 10);
+  pacedRun(100, 5);
+  pacedRun(1000, 5);
   startupFromProcessStart(argv[0]);
   std::printf("peak memory of this benchmark after its runs: %.1f MB\n", peakMegabytes());
   return 0;

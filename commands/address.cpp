@@ -56,6 +56,22 @@ std::string readSetting(AddressSettings& s, const std::string& name, const std::
       return "The setting \"fast\" in the address must be 1 (ticked) or 0, not \"" + value + "\".";
     }
     s.fast = value == "1";
+  } else if (name == "speed") {
+    if (value == "fast") {
+      s.fast = true;
+      s.pace = 0;
+      return {};
+    }
+    for (std::size_t k = 0; k + 1 < kSpeedPaces.size(); ++k) {
+      const int pace = kSpeedPaces[k];
+      if (value == (pace == 0 ? std::string("slow") : decimal(pace))) {
+        s.fast = false;
+        s.pace = pace;
+        return {};
+      }
+    }
+    return "The setting \"speed\" in the address must be slow, 10, 100, 1000 or fast, not \"" +
+           value + "\".";
   } else if (name == "options") {
     std::size_t start = 0;
     while (start <= value.size()) {
@@ -78,7 +94,7 @@ std::string readSetting(AddressSettings& s, const std::string& name, const std::
     s.lab = value;
   } else {
     return "The address has a setting the game does not know: \"" + name +
-           "\".\rThe settings are players, total, units, fast, options and lab.";
+           "\".\rThe settings are players, total, units, fast, speed, options and lab.";
   }
   return {};
 }
@@ -113,7 +129,11 @@ std::string addressOf(const Form1& f) {
   if (g.ready == kFalse) return {};
   std::string query = "?players=" + decimal(g.nplayers) + "&total=" + decimal(g.ndollars) +
                       "&units=" + decimal(g.units);
-  if (f.chkFast.value != 0) query += "&fast=1";
+  if (f.chkFast.value != 0) {
+    query += "&fast=1";
+  } else if (f.pace > 0) {
+    query += "&speed=" + decimal(f.pace);
+  }
   std::string options;
   for (std::int16_t k = 0; k < static_cast<std::int16_t>(kOptionNames.size()); ++k) {
     const MenuItem* item = f.mnuO.find(k);
@@ -135,6 +155,7 @@ void applyAddress(Form1& f, const AddressSettings& s) {
   }
   if (s.fast) f.chkFast.value = 1;
   if (s.lab) f.labRequest = *s.lab;
+  if (s.pace > 0) f.pace = s.pace;
   if (!s.players && !s.total && !s.units) return;
   if (s.players) settext(f, f.txtNB, *s.players);
   if (s.total) settext(f, f.txtDollars, *s.total);

@@ -16,6 +16,9 @@ struct AddressSettings {
   // As typed into the fields: they go through the fields' own checks.
   std::optional<std::string> players, total, units;
   bool fast = false;
+  // Rounds a second between slow and fast ("speed=100"), 0 for none;
+  // "speed=fast" ticks the box as "fast=1" does.
+  int pace = 0;
   // By the Options menu's items, 0 to 4.
   std::array<bool, 5> options{};
   // The Explorations lab's experiment to open and run: "?lab=money".
@@ -36,7 +39,7 @@ AddressReading readAddress(std::string_view query);
 std::string addressOf(const Form1& f);
 
 // Sets the game up as the settings say, as a user would: ticks the options
-// and the fast box, and types each given number into its field and presses
+// and the fast box, chooses the pace, and types each given number into its field and presses
 // Enter in the three fields in turn, so that the usual checks speak and the
 // last Enter deals. An experiment of the lab is asked for, for the next
 // frame to open and run.

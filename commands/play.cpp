@@ -15,6 +15,42 @@ void setEnabled(ControlArray<CommandButton>& buttons, std::int16_t index, bool e
   if (CommandButton* button = buttons.find(index)) button->enabled = enabled;
 }
 
+// Rounds a second at a pace between slow and fast; 0 when the game runs slow
+// or fast. Read afresh at every round, as the fast box is.
+int paceOf(const Form1& f) { return f.chkFast.value == 0 && f.pace > 0 ? f.pace : 0; }
+
+// A slow round writes the window at its phases; any other leaves it to the
+// frames the front end shows.
+bool slowRound(const Form1& f) { return f.chkFast.value == 0 && paceOf(f) == 0; }
+
+// The rounds of a paced run are due at fixed times from its start, so that a
+// wait that overshoots is made up by the next; a run held up for longer (a
+// message box, a busy machine) starts its count again rather than race.
+struct Schedule {
+  int pace = 0;
+  double start = 0;
+  std::int64_t rounds = 0;
+};
+
+constexpr double kMostBehind = 0.25;  // seconds
+
+void keepPace(Form1& f, Schedule& s) {
+  const int pace = paceOf(f);
+  double now = f.tk.timer();
+  // A clock that went back has passed midnight.
+  if (pace != s.pace || now < s.start ||
+      now > s.start + static_cast<double>(s.rounds) / pace + kMostBehind) {
+    s = {pace, now, 0};
+  }
+  ++s.rounds;
+  const double due = s.start + static_cast<double>(s.rounds) / pace;
+  // Stop is taken while waiting: the run ends without the rest of the wait.
+  while (f.game.running != kFalse && now < due && !(now < s.start)) {
+    f.tk.waitevents(due - now);
+    now = f.tk.timer();
+  }
+}
+
 }  // namespace
 
 // The rounds change only numbers; the captions, the ring and the ladder are
@@ -28,10 +64,11 @@ void playgame(Form1& f, Flag continuous) {
   g.playing = kTrue;
   enablecontrols(f, kFalse);
 
+  Schedule schedule;
   while (g.running != kFalse) {
     f.caption = "Next!";
     countround(g);
-    const bool slow = f.chkFast.value == 0;
+    const bool slow = slowRound(f);
     const int n = g.nplayers;
     if (slow) {
       showmoney(f);
@@ -43,13 +80,13 @@ void playgame(Form1& f, Flag continuous) {
     f.caption = "Go!";
     f.ladderBehind = true;
     playexchanges(g, f.tk);
-    if (f.chkFast.value == 0) showmoney(f);
+    if (slowRound(f)) showmoney(f);
     showplayers(f, kTrue);
     pause(f, 1.0);
 
     f.caption = "Check";
     f.ladderBehind = false;
-    if (f.chkFast.value == 0) {
+    if (slowRound(f)) {
       checklevels(f);
     } else {
       notemarkers(f);
@@ -61,7 +98,11 @@ void playgame(Form1& f, Flag continuous) {
     f.tk.doevents();
     if (continuous == kFalse) g.running = kFalse;
     recordRound(f, g.round);
-    if (g.running != kFalse) pause(f, 1.0);
+    if (g.running != kFalse && paceOf(f) > 0) {
+      keepPace(f, schedule);
+    } else if (g.running != kFalse) {
+      pause(f, 1.0);
+    }
   }
 
   present(f);
@@ -71,7 +112,8 @@ void playgame(Form1& f, Flag continuous) {
 }
 
 void pause(Form1& f, double seconds) {
-  if (f.chkFast.value != 0) return;
+  // A paced run has no pauses: it waits for its next round instead.
+  if (f.chkFast.value != 0 || paceOf(f) > 0) return;
   f.tk.beep();
   const double t0 = f.tk.timer();
   const auto end = static_cast<float>(t0 + seconds);

@@ -21,6 +21,7 @@ const Handlers& gameHandlers() {
       mnuHistory_Click,
       mnuLab_Click,
       mnuAbout_Click,
+      mnuSpeed_Click,
   };
   return handlers;
 }

@@ -4,7 +4,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "help/help.h"
@@ -16,19 +18,25 @@ namespace ovali {
 
 HistoryWindow::HistoryWindow(QWidget* mainWindow, Drawing drawing, std::function<void()> closed,
                              std::function<void()> copy)
-    : QWidget(mainWindow, Qt::Tool), closed_(std::move(closed)) {
+    : QWidget(mainWindow, Qt::Tool | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      closed_(std::move(closed)) {
   setObjectName(QStringLiteral("history"));
   setWindowTitle(QStringLiteral("History"));
   auto* layout = new QVBoxLayout(this);
   chart_ = new ChartView(this, std::move(drawing));
   chart_->setObjectName(QStringLiteral("historyChart"));
-  layout->addWidget(chart_);
+  // The picture grows with the window, for a projector, and shrinks with it
+  // on a small screen; the natural size is the drawing's.
+  natural_ = chart_->sizeHint();
+  chart_->setScaled(true);
+  layout->addWidget(chart_, 1);
 
   auto* help = new QLabel(QString::fromStdString(historyHelp()), this);
   help->setObjectName(QStringLiteral("historyHelp"));
   help->setWordWrap(true);
   help->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  help->setFixedWidth(chart_->width());
+  help->setMinimumWidth(natural_.width() / 2);
+  help_ = help;
   layout->addWidget(help);
 
   copy_ = new QPushButton(QStringLiteral("&Copy"), this);
@@ -40,7 +48,24 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, Drawing drawing, std::function
   status_ = new StatusLine(this, QStringLiteral("historyStatus"));
   row->addWidget(status_, 1);
   layout->addLayout(row);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  baseFont_ = font();
+}
+
+void HistoryWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The texts grow with the picture, never below the desktop's own size.
+  // By the window's size against its natural one, not by the picture's,
+  // which gives way to the texts.
+  if (naturalWindow_.isEmpty()) naturalWindow_ = sizeHint();
+  const double scale = std::clamp(std::min(static_cast<double>(width()) / naturalWindow_.width(),
+                                           static_cast<double>(height()) / naturalWindow_.height()),
+                                  1.0, 3.0);
+  QFont grown = baseFont_;
+  grown.setPointSizeF(baseFont_.pointSizeF() * scale);
+  if (help_->font() != grown) {
+    help_->setFont(grown);
+    copy_->setFont(grown);
+  }
 }
 
 void HistoryWindow::redraw(Drawing drawing) { chart_->setDrawing(std::move(drawing)); }
@@ -48,8 +73,15 @@ void HistoryWindow::redraw(Drawing drawing) { chart_->setDrawing(std::move(drawi
 void HistoryWindow::announce(const QString& text) { status_->say(text); }
 
 void HistoryWindow::open() {
-  adjustSize();
-  placeBeside(this, parentWidget());
+  if (!isVisible()) {
+    // The drawing's size with the help under it; placeBeside keeps it
+    // within the screen's free area, and the picture scales to what is left.
+    resize(QSize(natural_.width() + 24, 0).expandedTo(sizeHint()));
+    placeBeside(this, parentWidget());
+    show();
+    // Its frame is known once shown, and counts against the room too.
+    placeBeside(this, parentWidget());
+  }
   show();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QSize>
 #include <QWidget>
 #include <functional>
 
@@ -34,12 +36,16 @@ class HistoryWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   std::function<void()> closed_;
   ChartView* chart_ = nullptr;
   QPushButton* copy_ = nullptr;
   StatusLine* status_ = nullptr;
+  QLabel* help_ = nullptr;
+  QSize natural_, naturalWindow_;
+  QFont baseFont_;
 };
 
 }  // namespace ovali

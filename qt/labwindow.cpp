@@ -197,22 +197,27 @@ void LabWindow::closeEvent(QCloseEvent* event) {
 void placeBeside(QWidget* window, QWidget* main) {
   if (!main) return;
   const QRect frame = main->frameGeometry();
-  QPoint at(frame.right() + 8, frame.top());
+  QPoint at(frame.x() + frame.width() + 8, frame.top());
   if (const QScreen* screen = main->screen()) {
     const QRect room = screen->availableGeometry();
-    window->resize(window->size().boundedTo(room.size()));
+    // The window's own frame counts against the room too, once it is known.
+    const QSize extra = (window->frameGeometry().size() - window->size()).expandedTo({0, 0});
+    window->resize(window->size().boundedTo(room.size() - extra));
+    const int end = room.x() + room.width();
+    const int bottom = room.y() + room.height();
     // A window that may shrink takes the wider free side when it fits
     // neither as it is.
-    const int right = room.right() - frame.right() - 8;
-    const int left = frame.left() - 8 - room.left();
+    const int right = end - (frame.x() + frame.width()) - 8 - extra.width();
+    const int left = frame.left() - 8 - room.left() - extra.width();
     const int narrowest = window->minimumSizeHint().width();
     if (window->width() > std::max(right, left) && std::max(right, left) >= narrowest &&
         window->maximumWidth() >= narrowest && window->minimumWidth() < window->width()) {
       window->resize(std::max(right, left), window->height());
     }
-    if (at.x() + window->width() > room.right()) at.setX(frame.left() - 8 - window->width());
-    if (at.x() < room.left()) at.setX(room.right() - window->width());
-    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - window->height())));
+    const int outer = window->width() + extra.width();
+    if (at.x() + outer > end) at.setX(frame.left() - 8 - outer);
+    if (at.x() < room.left()) at.setX(end - outer);
+    at.setY(std::max(room.top(), std::min(at.y(), bottom - window->height() - extra.height())));
   }
   window->move(at);
 }

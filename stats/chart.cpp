@@ -157,8 +157,8 @@ namespace {
 
 constexpr float kHistoryHeight = 3000;
 constexpr Rect kHistoryPlot{660, 420, 5160, 1860};
-// A curve of more points than this is thinned: a plot is about 350 pixels
-// wide, and drawing a jagged curve costs per point.
+// At most this many points across a curve's width: a plot is about 350
+// pixels wide, and drawing a jagged curve costs per point.
 constexpr std::size_t kMostDrawn = 150;
 constexpr int kMarksPerSeries = 6;
 constexpr Color kInnerRed{213, 94, 0};
@@ -190,6 +190,88 @@ void addLegend(ChartSeries& series, float& right, const std::string& text, int r
   right -= 2 * kGap;
 }
 
+// The rounds under a history: linear while the run spans two decades or
+// less, and from then on logarithmic, so that its first rounds keep their
+// room however long it goes on. The deal, round 0, has no place on a
+// logarithmic scale: it stands half a decade before round 1.
+class RoundAxis {
+ public:
+  static constexpr double kLinearUpTo = 100;
+  static constexpr double kDealGap = 0.5;  // decades
+
+  RoundAxis(double first, double last, const Rect& plot)
+      : first_(first), last_(std::max(last, first + 1)), plot_(plot) {
+    logarithmic_ = first_ <= 1 && last_ > kLinearUpTo;
+    if (logarithmic_) decades_ = kDealGap + std::log10(last_);
+  }
+
+  bool logarithmic() const { return logarithmic_; }
+
+  float x(double round) const {
+    double share = (round - first_) / (last_ - first_);
+    if (logarithmic_) share = (round < 1 ? 0 : kDealGap + std::log10(round)) / decades_;
+    return plot_.left + static_cast<float>(std::clamp(share, 0.0, 1.0)) * plot_.width;
+  }
+
+  // The rounds labelled, at least two, each with room beside the next.
+  std::vector<std::pair<double, std::string>> labels() const {
+    std::vector<std::pair<double, std::string>> out;
+    if (logarithmic_) {
+      const int top = static_cast<int>(std::floor(std::log10(last_) + 1e-9));
+      // Every decade, or every second or third one where the widest label
+      // would not fit beside the next.
+      const float decade = plot_.width / static_cast<float>(decades_);
+      float widest = 0;
+      for (int d = 0; d <= top; ++d) {
+        widest = std::max(widest, 1.2f * textWidth(roundText(std::pow(10.0, d))));
+      }
+      const int every = std::max(1, static_cast<int>(std::ceil(widest / decade)));
+      if (decade * static_cast<float>(kDealGap) >= 1.2f * textWidth("1")) out.emplace_back(0, "0");
+      for (int d = 0; d <= top; d += every) {
+        const double round = std::pow(10.0, d);
+        out.emplace_back(round, roundText(round));
+      }
+      return out;
+    }
+    // Rounds are whole: a short run ticks every round, not fractions of one.
+    // A long run's labels are wide: fewer of them, so that each has room
+    // beside the next, the last one moved in from the edge included.
+    const double span = last_ - first_;
+    const float labelRoom = 1.5f * textWidth(roundText(last_));
+    const int intervals = std::clamp(static_cast<int>(plot_.width / labelRoom), 1, kMostIntervals);
+    double step = std::max(1.0, roundStep(span, intervals));
+    // A step longer than the run would leave its first round alone.
+    if (step > span) step = std::max(1.0, stepWithin(span));
+    for (double r = std::ceil(first_ / step) * step; r <= last_ + 1e-9; r += step) {
+      out.emplace_back(r, roundText(r));
+    }
+    return out;
+  }
+
+ private:
+  // "1,000" up to a million, "4 M" from there: short enough to read from
+  // the back of a room.
+  static std::string roundText(double round) {
+    const auto whole = static_cast<std::int64_t>(std::llround(round));
+    if (whole < 1'000'000 || whole % 1'000'000 != 0) return groupedDecimal(whole);
+    return groupedDecimal(whole / 1'000'000) + " M";
+  }
+
+  // The largest of 1, 2 and 5 times a power of ten that is not longer than `span`.
+  static double stepWithin(double span) {
+    const double power = std::pow(10.0, std::floor(std::log10(span)));
+    for (const double m : {5.0, 2.0}) {
+      if (m * power <= span) return m * power;
+    }
+    return power;
+  }
+
+  double first_, last_;
+  Rect plot_;
+  bool logarithmic_ = false;
+  double decades_ = 1;
+};
+
 Chart historyChart(const History& h, Quantity q) {
   Chart c = blankChart();
   c.width = kWidth;
@@ -217,39 +299,27 @@ Chart historyChart(const History& h, Quantity q) {
 
   const double first = points.empty() ? 0 : static_cast<double>(points.front().round);
   const double last = points.empty() ? 1 : static_cast<double>(points.back().round);
-  const double span = std::max(1.0, last - first);
+  const RoundAxis axis(first, last, c.plot);
   const float base = bottom(c.plot);
-  const auto xOf = [&](double round) {
-    return c.plot.left + static_cast<float>((round - first) / span) * c.plot.width;
-  };
+  const auto xOf = [&](double round) { return axis.x(round); };
   const auto yOf = [&](double value) {
     return base - static_cast<float>(std::clamp(value / c.top, 0.0, 1.0) * c.plot.height);
   };
-
-  // Rounds are whole: a short run ticks every round, not fractions of one.
-  // A long run's labels are wide: fewer of them, so that each has room
-  // beside the next, the last one moved in from the edge included.
-  const float labelRoom = 1.5f * textWidth(groupedDecimal(static_cast<std::int64_t>(last)));
-  const int intervals = std::clamp(static_cast<int>(c.plot.width / labelRoom), 1, kMostIntervals);
-  const double step = std::max(1.0, roundStep(span, intervals));
-  for (double r = std::ceil(first / step) * step; r <= last + 1e-9; r += step) {
+  for (const auto& [round, text] : axis.labels()) {
     ChartStep t;
-    t.value = r;
-    t.x = xOf(r);
+    t.value = round;
+    t.x = xOf(round);
     // Centred under its tick, but moved in from the picture's edge rather
     // than cut off there: the last round's tick is near it.
-    std::string label = groupedDecimal(static_cast<std::int64_t>(r));
-    const float width = textWidth(label);
+    const float width = textWidth(text);
     const float left = std::clamp(t.x - width / 2, 0.0f, c.width - width);
-    t.label = {{left, base + kGap * 2, width, kTextHeight}, std::move(label), Alignment::Center};
+    t.label = {{left, base + kGap * 2, width, kTextHeight}, text, Alignment::Center};
     c.xTicks.push_back(t);
   }
   c.xTitle = {{c.plot.left, base + kGap * 3 + kTextHeight, c.plot.width, kTextHeight},
-              "rounds",
+              axis.logarithmic() ? "rounds, on a scale of powers of ten" : "rounds",
               Alignment::Center};
 
-  const std::size_t stride =
-      std::max<std::size_t>(1, (points.size() + kMostDrawn - 1) / kMostDrawn);
   std::vector<std::string> legends;
   const auto add = [&](bool outer, bool bound, const std::string& legend) {
     ChartSeries s;
@@ -269,9 +339,21 @@ Chart historyChart(const History& h, Quantity q) {
         s.points.push_back(point);
       }
     };
-    for (std::size_t i = 0; i < points.size(); i += stride) take(points[i]);
-    if (!points.empty() && (points.size() - 1) % stride != 0) take(points.back());
-    if (s.marker != Marker::None && !s.points.empty()) {
+    // Points closer together than the screen can tell apart are thinned:
+    // drawing a jagged curve costs per point.
+    const float closest = c.plot.width / static_cast<float>(kMostDrawn);
+    float drawnAt = -closest;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const float x = xOf(static_cast<double>(points[i].round));
+      if (i + 1 < points.size() && x - drawnAt < closest) continue;
+      drawnAt = x;
+      take(points[i]);
+    }
+    if (points.size() == 1) {
+      // The deal alone: a mark where a line has no length to draw.
+      if (s.marker == Marker::None) s.marker = Marker::Disc;
+      s.marks = s.points;
+    } else if (s.marker != Marker::None && !s.points.empty()) {
       // The rings' marks stand at different rounds, so that neither hides
       // the other where the curves meet.
       const double shift = outer ? 0.75 : 0.25;
@@ -285,18 +367,29 @@ Chart historyChart(const History& h, Quantity q) {
     legends.push_back(legend);
   };
   const std::string boundName = q == Quantity::Entropy ? "maximum" : "equilibrium";
+  // The dashed bounds first, so that the measured curves are drawn over
+  // them where they meet; the legends still read measured first.
   if (apart) {
-    add(false, false, "system");
-    add(true, false, "surroundings");
     add(false, true, boundName);
     add(true, true, "");
+    add(false, false, "system");
+    add(true, false, "surroundings");
   } else {
-    add(false, false, q == Quantity::Entropy ? "entropy" : "Gini");
     add(false, true, boundName);
+    add(false, false, q == Quantity::Entropy ? "entropy" : "Gini");
   }
-  // Laid out from the right, so that they read left to right in order.
+  // Laid out from the right, so that they read left to right: the measured
+  // curves, then the bound.
+  std::vector<std::size_t> order;
+  for (std::size_t i = 0; i < c.series.size(); ++i) {
+    if (c.series[i].stroke == Stroke::Solid) order.push_back(i);
+  }
+  for (std::size_t i = 0; i < c.series.size(); ++i) {
+    if (c.series[i].stroke != Stroke::Solid) order.push_back(i);
+  }
   float right = c.width - kGap;
-  for (std::size_t i = c.series.size(); i-- > 0;) {
+  for (std::size_t k = order.size(); k-- > 0;) {
+    const std::size_t i = order[k];
     if (!legends[i].empty()) addLegend(c.series[i], right, legends[i]);
   }
   return c;

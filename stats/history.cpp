@@ -1,7 +1,9 @@
 #include "stats/history.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 #include "toolkit/text.h"
 
@@ -53,20 +55,36 @@ Spread measure(std::span<const std::int16_t> playersPerLevel) {
 void History::restart(bool separate) {
   points_.clear();
   separate_ = separate;
-  every_ = 1;
-  skipped_ = 0;
+  passing_ = false;
+  next_ = 0;
   ++version_;
 }
 
+// The kept rounds are 10^(k / kPerDecade) rounded, for k = 0, 1, 2, ..., and
+// round 0: fixed by the count alone, whatever was offered before.
+std::int64_t History::keptAfter(std::int64_t round) {
+  if (round < 1) return round + 1;
+  // Past the last kept round that a 64-bit count can hold, none is kept.
+  constexpr double kLast = 9.2e18;
+  const auto at = [](int k) {
+    return std::round(std::pow(10.0, static_cast<double>(k) / kPerDecade));
+  };
+  const auto r = static_cast<double>(round);
+  // One below the step the logarithm names, against its rounding.
+  int k = static_cast<int>(std::floor(std::log10(r) * kPerDecade)) - 1;
+  while (at(k) <= r) ++k;
+  if (at(k) >= kLast) return INT64_MAX;
+  return std::max(round + 1, static_cast<std::int64_t>(at(k)));
+}
+
 void History::offer(const HistoryPoint& point) {
-  if (++skipped_ < every_) return;
-  skipped_ = 0;
-  if (points_.size() == kMostPoints) {
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < points_.size(); i += 2) points_[kept++] = points_[i];
-    points_.resize(kept);
-    every_ *= 2;
+  if (passing_) {
+    points_.pop_back();
+    passing_ = false;
   }
+  if (!points_.empty() && point.round <= points_.back().round) return;
+  passing_ = point.round < next_;
+  if (!passing_) next_ = keptAfter(point.round);
   points_.push_back(point);
   ++version_;
 }
@@ -81,7 +99,7 @@ std::string inWords(const Spread& s) {
 }
 
 void appendColumns(std::string& row, const Spread& s) {
-  for (const double value : {s.entropy, s.maximum, s.gini}) {
+  for (const double value : {s.entropy, s.maximum, s.gini, s.equilibrium}) {
     row += '\t';
     row += fixedDecimal(value, 4);
   }
@@ -99,9 +117,11 @@ std::string historyDescription(const History& history) {
 }
 
 std::string historyTable(const History& history) {
-  std::string text = "round\tentropy\tmaximum\tGini";
+  std::string text = "round\tentropy\tmaximum\tGini\tGini equilibrium";
   if (history.separate()) {
-    text += "\tsurroundings entropy\tsurroundings maximum\tsurroundings Gini";
+    text +=
+        "\tsurroundings entropy\tsurroundings maximum\tsurroundings Gini\tsurroundings Gini "
+        "equilibrium";
   }
   text += '\n';
   for (const HistoryPoint& p : history.points()) {

@@ -30,29 +30,40 @@ struct HistoryPoint {
   Spread surroundings;  // the outer ring while counted apart
 };
 
-// The spread over the rounds of one game, in bounded memory: when it is full
-// it keeps every other point and takes from then on one offer in twice as
-// many, so a run of any length stays evenly sampled.
+// The spread over the rounds of one game, in bounded memory. The points
+// stand at fixed rounds of the game's own count: every round at first, then
+// kPerDecade a decade, evenly on a logarithmic scale, so that the approach
+// to equilibrium is as well kept after ten million rounds as after ten. A
+// point offered between them (the round a run stopped at, the round after a
+// shown frame) stands at the end until the next one replaces it, so the
+// history always ends where the counter does.
 class History {
  public:
-  static constexpr std::size_t kMostPoints = 2000;
+  static constexpr int kPerDecade = 40;
+  // Every round up to about 17, then 40 a decade up to the 19 decades of the
+  // round counter, and the one at the end.
+  static constexpr std::size_t kMostPoints = 800;
 
   // A new game; `separate` says whether the rings are measured apart.
   void restart(bool separate);
+  // Whether `round` is one the history keeps: the game is measured only then.
+  bool due(std::int64_t round) const { return round >= next_; }
   void offer(const HistoryPoint& point);
 
   const std::vector<HistoryPoint>& points() const { return points_; }
   bool separate() const { return separate_; }
-  // Offers per point kept.
-  std::int64_t every() const { return every_; }
   // Changes whenever a point is added or the history restarts.
   std::uint64_t version() const { return version_; }
+
+  // The first round after `round` that the history keeps.
+  static std::int64_t keptAfter(std::int64_t round);
 
  private:
   std::vector<HistoryPoint> points_;
   bool separate_ = false;
-  std::int64_t every_ = 1;
-  std::int64_t skipped_ = 0;
+  // The last point is one between the kept rounds.
+  bool passing_ = false;
+  std::int64_t next_ = 0;
   std::uint64_t version_ = 0;
 };
 
@@ -60,8 +71,9 @@ class History {
 // 0.60", the latest values in words; each ring in turn while they are apart.
 std::string historyDescription(const History& history);
 
-// Every point as tab-separated rows under a header row, lines ending in a
-// line feed, for a spreadsheet.
+// Every point as tab-separated rows under a header row, with the Gini of
+// equilibrium beside each Gini, lines ending in a line feed, for a
+// spreadsheet.
 std::string historyTable(const History& history);
 
 }  // namespace ovali

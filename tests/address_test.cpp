@@ -18,6 +18,7 @@ struct ReadRow {
   const char* query;
   Texts players, total, units;
   bool fast;
+  int pace;
   std::array<bool, 5> options;
   const char* errorPart;  // empty: no error
   Texts lab = {};
@@ -25,14 +26,15 @@ struct ReadRow {
 
 TEST(Address, ReadsTheSettingsOrSaysWhatIsWrong) {
   const ReadRow rows[] = {
-      {"nothing", "", {}, {}, {}, false, {}, ""},
-      {"a lone question mark", "?", {}, {}, {}, false, {}, ""},
+      {"nothing", "", {}, {}, {}, false, 0, {}, ""},
+      {"a lone question mark", "?", {}, {}, {}, false, 0, {}, ""},
       {"all five",
        "?players=40&total=80&units=2&fast=1&options=inner,random,separate",
        "40",
        "80",
        "2",
        true,
+       0,
        {true, true, false, false, true},
        ""},
       {"encoded commas and empty pairs",
@@ -41,6 +43,7 @@ TEST(Address, ReadsTheSettingsOrSaysWhatIsWrong) {
        {},
        {},
        false,
+       0,
        {false, false, true, true, false},
        ""},
       {"numbers go as typed, for the fields' checks",
@@ -49,27 +52,36 @@ TEST(Address, ReadsTheSettingsOrSaysWhatIsWrong) {
        "1,000",
        {},
        false,
+       0,
        {},
        ""},
-      {"fast=0", "?fast=0", {}, {}, {}, false, {}, ""},
+      {"fast=0", "?fast=0", {}, {}, {}, false, 0, {}, ""},
+      {"ten a second", "?speed=10", {}, {}, {}, false, 10, {}, ""},
+      {"a hundred a second", "?speed=100", {}, {}, {}, false, 100, {}, ""},
+      {"a thousand a second", "?speed=1000", {}, {}, {}, false, 1000, {}, ""},
+      {"speed=fast ticks the box", "?speed=fast", {}, {}, {}, true, 0, {}, ""},
+      {"the last speed counts", "?fast=1&speed=slow", {}, {}, {}, false, 0, {}, ""},
+      {"a speed the menu has not", "?speed=50", {}, {}, {}, false, 0, {}, "not \"50\""},
       {"an unknown setting",
        "?players=40&colour=red",
        {},
        {},
        {},
        false,
+       0,
        {},
-       "\"colour\".\rThe settings are players, total, units, fast, options and lab."},
-      {"fast is 0 or 1", "?fast=yes", {}, {}, {}, false, {}, "not \"yes\""},
-      {"an unknown option", "?options=inner,purple", {}, {}, {}, false, {}, "\"purple\""},
-      {"an empty option", "?options=inner,", {}, {}, {}, false, {}, "\"\""},
-      {"the lab's experiment", "?lab=money&fast=1", {}, {}, {}, true, {}, "", "money"},
+       "\"colour\".\rThe settings are players, total, units, fast, speed, options and lab."},
+      {"fast is 0 or 1", "?fast=yes", {}, {}, {}, false, 0, {}, "not \"yes\""},
+      {"an unknown option", "?options=inner,purple", {}, {}, {}, false, 0, {}, "\"purple\""},
+      {"an empty option", "?options=inner,", {}, {}, {}, false, 0, {}, "\"\""},
+      {"the lab's experiment", "?lab=money&fast=1", {}, {}, {}, true, 0, {}, "", "money"},
       {"an experiment the lab does not have",
        "?lab=gold",
        {},
        {},
        {},
        false,
+       0,
        {},
        "\"gold\".\rThe experiments are money, players, bills, one, rings, many, own."},
   };
@@ -80,6 +92,7 @@ TEST(Address, ReadsTheSettingsOrSaysWhatIsWrong) {
     EXPECT_EQ(r.settings.total, row.total);
     EXPECT_EQ(r.settings.units, row.units);
     EXPECT_EQ(r.settings.fast, row.fast);
+    EXPECT_EQ(r.settings.pace, row.pace);
     EXPECT_EQ(r.settings.options, row.options);
     EXPECT_EQ(r.settings.lab, row.lab);
     if (*row.errorPart == '\0') {
@@ -112,6 +125,15 @@ TEST(Address, AppliedAsTypedWithTheUsualMessagesThenWrittenBack) {
   applyAddress(again.f, readAddress(addressOf(s.f)).settings);
   EXPECT_EQ(again.tk.messages.size(), 1u) << "only the random notice";
   EXPECT_EQ(addressOf(again.f), addressOf(s.f));
+}
+
+TEST(Address, APaceIsWrittenBackWhileTheBoxIsClear) {
+  Started s;
+  applyAddress(s.f, readAddress("?players=40&speed=100").settings);
+  EXPECT_EQ(s.f.pace, 100);
+  EXPECT_EQ(addressOf(s.f), "?players=40&total=30&units=1&speed=100");
+  s.f.chkFast.value = 1;
+  EXPECT_EQ(addressOf(s.f), "?players=40&total=30&units=1&fast=1") << "the box overrides the pace";
 }
 
 TEST(Address, FastAloneDealsNothing) {

@@ -167,6 +167,10 @@ TEST(ChartLayout, HistoryTextsStandBesideWhatTheyNameAndClearOfEachOther) {
       for (const ChartSeries& s : c.series) {
         if (!s.legend.text.text.empty()) legends.push_back(&s.legend);
       }
+      // The series come in the order they are drawn, the legends as they read.
+      std::sort(legends.begin(), legends.end(), [](const ChartLegend* a, const ChartLegend* b) {
+        return a->key.left < b->key.left;
+      });
       EXPECT_EQ(legends.size(), row.separate ? 3u : 2u);
       expectLegends(c, legends, texts);
       expectApart(texts);

@@ -41,6 +41,9 @@ class FakeToolkit : public Toolkit {
   std::function<void()> onPass;
   // When set, runs before every random number is handed out.
   std::function<void()> onDraw;
+  // When set, the rounds draw from it straight, as from the real toolkit's
+  // generator: for long runs where no draw is scripted.
+  Random* straightDraws = nullptr;
 
   // Runs `action` during event pass number `pass` (1 is the first pass from now on counting all).
   void atPass(int pass, std::function<void()> action) { byPass_.emplace(pass, std::move(action)); }
@@ -70,6 +73,7 @@ class FakeToolkit : public Toolkit {
 
   void beep() override { ++beeps; }
   double timer() override { return clock; }
+  Random* generator() override { return straightDraws; }
   void randomize() override { randomized = true; }
 
   double rnd() override {

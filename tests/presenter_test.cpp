@@ -164,8 +164,10 @@ INSTANTIATE_TEST_SUITE_P(Presenter, Sends, ::testing::ValuesIn(kSendCases), [](c
 
 TEST(Presenter, NamesEveryControlInTabOrderFirst) {
   Shown window;
-  const std::vector<std::string> first(window.surface.ids.begin() + 12,
-                                       window.surface.ids.begin() + 20);
+  // After the menus: seven entries, five options and the speeds.
+  constexpr int kMenuElements = 12 + kSpeedCount;
+  const std::vector<std::string> first(window.surface.ids.begin() + kMenuElements,
+                                       window.surface.ids.begin() + kMenuElements + 8);
   EXPECT_EQ(first, (std::vector<std::string>{"txtNB", "Command1_3", "txtDollars", "Command1_2",
                                              "Command1_0", "Command1_4", "chkFast", "txtNTrade"}));
   for (const char* call : {"name Players: txtNB", "name Round C", "name Players board",
@@ -242,6 +244,7 @@ struct Routed {
         [](Form1&) { note("history"); },
         [](Form1&) { note("lab"); },
         [](Form1&) { note("about"); },
+        [](Form1&, std::int16_t i) { note("speed " + std::to_string(i)); },
     };
     return h;
   }
@@ -272,6 +275,8 @@ const RouteCase kRouteCases[] = {
     {"View, History", [](Presenter& p) { p.menu(4); }, {"history"}},
     {"View, Explorations lab", [](Presenter& p) { p.menu(5); }, {"lab"}},
     {"About", [](Presenter& p) { p.menu(6); }, {"about"}},
+    {"View, a hundred rounds a second", [](Presenter& p) { p.menu(9); }, {"speed 2"}},
+    {"View, fast", [](Presenter& p) { p.menu(11); }, {"speed 4"}},
     {"a bar entry that opens a menu", [](Presenter& p) { p.menu(2); }, {}},
     {"no such entry", [](Presenter& p) { p.menu(99); }, {}},
 };

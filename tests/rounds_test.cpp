@@ -7,6 +7,7 @@
 #include <map>
 #include <numeric>
 #include <ostream>
+#include <set>
 #include <vector>
 
 #include "commands/play.h"
@@ -513,23 +514,69 @@ TEST(Rounds, TheCounterGoesOnBeyond32Bits) {
   EXPECT_EQ(g.f.C.caption, "4294967297");
 }
 
-TEST(Pause, WaitsOnTheClockUnlessFast) {
+// The speeds between slow and fast, on the scripted clock: the rounds come at
+// their pace, every one reaches a frame, nothing beeps, and Stop ends the run
+// at once, without waiting out the round's time.
+TEST(Rounds, PacedRunsPlayTheirRoundsOnTheClock) {
+  const struct {
+    const char* name;
+    int pace;
+    double seconds;
+    std::int64_t least, most;
+    double heldUp;  // seconds, in an event of the fourth second
+  } rows[] = {
+      {"ten a second", 10, 10, 70, 130, 0},
+      {"a hundred a second", 100, 10, 700, 1300, 0},
+      {"a thousand a second", 1000, 2, 1400, 2600, 0},
+      {"held up for a minute, it goes on at its pace", 100, 10, 700, 1300, 60},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Game g("30", "30", "1", {}, /*fast=*/false);
+    g.f.pace = row.pace;
+    g.tk.clock = 1000;
+    std::set<std::int64_t> framed;
+    g.tk.frame = [&] {
+      present(g.f);
+      framed.insert(g.f.game.round);
+    };
+    if (row.heldUp > 0) g.tk.atTime(1003, [&] { g.tk.clock += row.heldUp; });
+    double stoppedAt = 0;
+    g.tk.atTime(1000 + row.seconds + row.heldUp, [&] {
+      stoppedAt = g.tk.clock;
+      Command1_Click(g.f, kStartStop);
+    });
+    Command1_Click(g.f, kStartStop);
+    EXPECT_GE(g.f.game.round, row.least);
+    EXPECT_LE(g.f.game.round, row.most);
+    EXPECT_EQ(g.tk.beeps, 0);
+    EXPECT_EQ(static_cast<std::int64_t>(framed.size()), g.f.game.round) << "every round shown";
+    EXPECT_DOUBLE_EQ(g.tk.clock, stoppedAt) << "no wait after Stop";
+    EXPECT_EQ(g.f.C.caption, std::to_string(g.f.game.round));
+    expectUnlocked(g.f);
+  }
+}
+
+TEST(Pause, WaitsOnTheClockUnlessFastOrPaced) {
   const struct {
     const char* name;
     std::int16_t fast;
     double clock;
     int beeps, passes;
     double waited;
+    int pace;
   } rows[] = {
-      {"one second", 0, 1000, 1, 1, 1.0},
-      {"fast box ticked", 1, 1000, 0, 0, 0.0},
-      {"any non-zero value is ticked", 2, 1000, 0, 0, 0.0},
-      {"midnight ends the pause", 0, 86399.5, 1, 1, 1.0},
+      {"one second", 0, 1000, 1, 1, 1.0, 0},
+      {"fast box ticked", 1, 1000, 0, 0, 0.0, 0},
+      {"any non-zero value is ticked", 2, 1000, 0, 0, 0.0, 0},
+      {"midnight ends the pause", 0, 86399.5, 1, 1, 1.0, 0},
+      {"a pace chosen", 0, 1000, 0, 0, 0.0, 100},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     testing::Started s;
     s.f.chkFast.value = row.fast;
+    s.f.pace = row.pace;
     s.tk.clock = row.clock;
     pause(s.f, 1.0);
     EXPECT_EQ(s.tk.beeps, row.beeps);

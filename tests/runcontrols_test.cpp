@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "commands/viewmenu.h"
 #include "fake_toolkit.h"
 
 namespace ovali {
@@ -209,6 +211,53 @@ TEST(RunControls, FastBoxClickChangesNothingAtOnce) {
   EXPECT_EQ(s.f.game.ready, kFalse);
   EXPECT_EQ(buttons(s.f), kIdle);
   EXPECT_EQ(s.tk.beeps, 0);
+}
+
+// View's speeds and the fast box set one another: the mark follows whichever
+// was used last, and the box, while ticked, wins over a pace.
+TEST(RunControls, SpeedsFromTheViewMenuAndTheFastBox) {
+  const struct {
+    const char* name;
+    std::function<void(Form1&)> act;
+    std::int16_t fast;
+    int pace;
+    int checked;
+  } rows[] = {
+      {"as the window opens", [](Form1&) {}, 0, 0, kSlowSpeed},
+      {"a hundred a second", [](Form1& f) { mnuSpeed_Click(f, 2); }, 0, 100, 2},
+      {"fast from the menu ticks the box", [](Form1& f) { mnuSpeed_Click(f, kFastSpeed); }, 1, 0,
+       kFastSpeed},
+      {"the box ticked over a pace",
+       [](Form1& f) {
+         mnuSpeed_Click(f, 3);
+         f.chkFast.value = 1;
+       },
+       1, 1000, kFastSpeed},
+      {"the box cleared again: the pace runs",
+       [](Form1& f) {
+         mnuSpeed_Click(f, 1);
+         f.chkFast.value = 1;
+         f.chkFast.value = 0;
+       },
+       0, 10, 1},
+      {"slow from the menu clears the box",
+       [](Form1& f) {
+         f.chkFast.value = 1;
+         mnuSpeed_Click(f, kSlowSpeed);
+       },
+       0, 0, kSlowSpeed},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Started s;
+    row.act(s.f);
+    present(s.f);
+    EXPECT_EQ(s.f.chkFast.value, row.fast);
+    EXPECT_EQ(s.f.pace, row.pace);
+    for (int k = 0; k < kSpeedCount; ++k) {
+      EXPECT_EQ(s.f.mnuSpeed[static_cast<std::size_t>(k)].checked, k == row.checked) << k;
+    }
+  }
 }
 
 }  // namespace

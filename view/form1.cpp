@@ -123,6 +123,10 @@ Form1::Form1(Toolkit& toolkit) : tk(toolkit), caption("The Ovalin Game") {
   mnuHistory = item("&History");
   mnuLab = item("Explorations &lab");
   mnuAbout = item("&About");
+  mnuSpeed = {item("&Slow, with beeps and pauses"), item("&Ten rounds a second"),
+              item("A h&undred rounds a second"), item("A th&ousand rounds a second"),
+              item("&Fast")};
+  mnuSpeed[kSlowSpeed].checked = true;
 }
 
 void Form_Load(Form1& f) {

@@ -20,6 +20,12 @@ inline constexpr std::int16_t kReset = 2;
 inline constexpr std::int16_t kStep = 3;
 inline constexpr std::int16_t kAnalyze = 4;
 
+// View's speeds: slow, three paces in rounds a second, fast.
+inline constexpr int kSpeedCount = 5;
+inline constexpr std::array<int, kSpeedCount> kSpeedPaces{0, 10, 100, 1000, 0};
+inline constexpr std::int16_t kSlowSpeed = 0;
+inline constexpr std::int16_t kFastSpeed = kSpeedCount - 1;
+
 // The three fields, in the order of their numbers.
 enum class Field { txtNB, txtDollars, txtNTrade };
 inline constexpr int kFieldCount = 3;
@@ -82,6 +88,12 @@ struct Form1 {
   MenuItem mnuHistory;  // checked while the history view is open
   MenuItem mnuLab;      // checked while the Explorations lab is open
   MenuItem mnuAbout;
+  // View's speeds, slow to fast: the one that runs is checked.
+  std::array<MenuItem, kSpeedCount> mnuSpeed;
+
+  // Rounds a second between slow and fast, 0 for none: with the fast box
+  // clear, rounds then run at this pace without beeps or pauses.
+  int pace = 0;
 
   Focus focus = Focus::None;
   static constexpr std::array<Focus, 8> tabOrder{Focus::txtNB,   Focus::Step,     Focus::txtDollars,

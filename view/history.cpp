@@ -19,10 +19,8 @@ void startHistory(Form1& f) {
 }
 
 void recordRound(Form1& f, std::int64_t round) {
-  if (f.chkFast.value != 0 && f.game.running != kFalse) {
-    if (!f.historyFrameShown) return;
-    f.historyFrameShown = false;
-  }
+  if (!f.history.due(round) && !f.historyFrameShown && f.game.running != kFalse) return;
+  f.historyFrameShown = false;
   countlevels(f.game);
   f.history.offer(measureGame(f.game, round));
 }

@@ -15,9 +15,10 @@ HistoryPoint measureGame(const GameState& game, std::int64_t round);
 // A new history for a new game, starting with the deal as round 0.
 void startHistory(Form1& f);
 
-// Once per round, at its end: a slow run records every round, a fast run
-// the first round after each frame the screen has shown (historyFrameShown)
-// and the round it stops after, so the history ends where the counter does.
+// Once per round, at its end: measures the game at the rounds the history
+// keeps, at the round after each frame the screen has shown
+// (historyFrameShown) and at the round a run or step ends, so the history
+// ends where the counter does. Between those it costs one comparison.
 void recordRound(Form1& f, std::int64_t round);
 
 // When a front end redraws its history view: when the history has changed,

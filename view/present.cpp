@@ -34,7 +34,15 @@ void showmoney(Form1& f) {
   writeNumber(f.C.caption, g.round);
 }
 
+void markSpeed(Form1& f) {
+  for (std::size_t k = 0; k < f.mnuSpeed.size(); ++k) {
+    const bool fast = k == static_cast<std::size_t>(kFastSpeed);
+    f.mnuSpeed[k].checked = f.chkFast.value != 0 ? fast : !fast && kSpeedPaces[k] == f.pace;
+  }
+}
+
 void present(Form1& f) {
+  markSpeed(f);
   const GameState& g = f.game;
   if (g.ready == kFalse && g.holdings.empty()) return;  // no game built yet
   showmoney(f);

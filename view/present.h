@@ -14,4 +14,8 @@ void showmoney(Form1& f);
 // they copy the window to the screen; a fast run writes nothing else.
 void present(Form1& f);
 
+// Checks the speed that runs in View's menu: fast while the box is ticked,
+// whatever the pace, so that ticking the box moves the mark too.
+void markSpeed(Form1& f);
+
 }  // namespace ovali

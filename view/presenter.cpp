@@ -33,6 +33,10 @@ constexpr MenuEntry kMenus[] = {
 };
 constexpr int kMenuCount = static_cast<int>(std::size(kMenus));
 constexpr int kOptionsMenu = 2;
+// The speeds' items follow the View menu's own, as menu entries numbered
+// from kMenuCount on: a keyboard reaches them as it reaches History, a
+// finger as it taps any item, and the mark shows which runs.
+constexpr int kViewMenu = 3;
 
 // A field with the label that captions it and names it to screen readers.
 struct FieldEntry {
@@ -127,6 +131,12 @@ void Presenter::create() {
     options_.push_back(k);
     menus_.push_back({s_.create(e), {}});
   }
+  for (int k = 0; k < kSpeedCount; ++k) {
+    Element e{Kind::MenuItem, indexedName("mnuSpeed", static_cast<std::int16_t>(k)),
+              menus_[kViewMenu].handle, kMenuCount + k};
+    e.checkable = true;
+    menus_.push_back({s_.create(e), {}});
+  }
 
   // The controls that take the focus come in the window's tab order, which
   // makes it the surface's own.
@@ -176,8 +186,11 @@ void Presenter::sync() {
   present(f_);
   // The menu bar first: its height decides the picture's.
   for (std::size_t i = 0; i < menus_.size(); ++i) {
+    const std::size_t speed = i - std::size(kMenus) - options_.size();
     const MenuItem* model = i < std::size(kMenus) ? &(f_.*kMenus[i].item)
-                                                  : f_.mnuO.find(options_[i - std::size(kMenus)]);
+                            : i < std::size(kMenus) + options_.size()
+                                ? f_.mnuO.find(options_[i - std::size(kMenus)])
+                                : &f_.mnuSpeed[speed];
     if (model && menus_[i].shown.update(*model).any()) s_.menu(menus_[i].handle, *model);
   }
   if (s_.frame()) relayout_ = true;
@@ -511,7 +524,11 @@ void Presenter::option(std::int16_t index) {
 }
 
 void Presenter::menu(int entry) {
-  if (entry >= 0 && entry < kMenuCount && kMenus[entry].click) (on_.*kMenus[entry].click)(f_);
+  if (entry >= kMenuCount && entry < kMenuCount + kSpeedCount) {
+    on_.speed(f_, static_cast<std::int16_t>(entry - kMenuCount));
+  } else if (entry >= 0 && entry < kMenuCount && kMenus[entry].click) {
+    (on_.*kMenus[entry].click)(f_);
+  }
 }
 
 void Presenter::link(std::int16_t index) { on_.link(f_, index); }

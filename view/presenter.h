@@ -26,6 +26,7 @@ struct Handlers {
   void (*history)(Form1&);
   void (*lab)(Form1&);
   void (*about)(Form1&);
+  void (*speed)(Form1&, std::int16_t);
 };
 
 // How the focus came to a control.

@@ -97,8 +97,9 @@ class Page(unittest.TestCase):
         self.assertEqual(self.shown("TS_") + self.shown("P_"), [])
         self.assertFalse(self.el("C").is_displayed())
         self.assertEqual(self.js("return [...document.querySelectorAll('[role=menuitemcheckbox]')]"
-                                 ".map(e => e.getAttribute('aria-checked'))"), ["false"] * 7,
-                         "five options and View, History and Explorations lab")
+                                 ".map(e => e.getAttribute('aria-checked'))"),
+                         ["false"] * 7 + ["true"] + ["false"] * 4,
+                         "five options, View, History and the lab, then the speeds, slow checked")
         # What a screen reader hears.
         self.assertEqual([self.el(f).get_attribute("aria-label") for f in
                           ("txtNB", "txtDollars", "txtNTrade")],
@@ -302,7 +303,7 @@ class Page(unittest.TestCase):
         self.el("history_copy").click()
         table = wait_for(lambda: self.js("return window.copied")).splitlines()
         wait_for(lambda: self.text("history_status") == "Copied")
-        self.assertEqual(table[0], "round\tentropy\tmaximum\tGini")
+        self.assertEqual(table[0], "round\tentropy\tmaximum\tGini\tGini equilibrium")
         self.assertEqual(table[-1].split("\t")[0], str(self.rounds()))
 
         self.el("history_close").click()

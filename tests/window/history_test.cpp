@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <string>
 
 #include "harness.h"
@@ -60,7 +61,7 @@ TEST(History, AFastRunOf200PlayersSettlesNearEquilibriumInTheView) {
   view->findChild<QPushButton*>("historyCopy")->click();
   const QStringList rows = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
   EXPECT_EQ(rows.size(), static_cast<qsizetype>(points.size()) + 1);
-  EXPECT_EQ(rows.value(0), "round\tentropy\tmaximum\tGini");
+  EXPECT_EQ(rows.value(0), "round\tentropy\tmaximum\tGini\tGini equilibrium");
   EXPECT_EQ(view->findChild<QLabel*>("historyStatus")->text(), "Copied");
 
   // Closing the tool window clears the check mark; the menu opens it again.
@@ -71,6 +72,32 @@ TEST(History, AFastRunOf200PlayersSettlesNearEquilibriumInTheView) {
   o.w.findChild<QAction*>("mnuHistory")->trigger();
   o.settle();
   EXPECT_TRUE(view->isVisible());
+}
+
+// On a projector the view is made large: it opens within the screen's free
+// area with Copy in sight, and its picture and texts grow with the window.
+TEST(History, OpensWithinTheScreenAndScalesWithTheWindow) {
+  Opened o;
+  ASSERT_TRUE(o.active);
+  o.w.findChild<QAction*>("mnuHistory")->trigger();
+  o.settle();
+  HistoryWindow* view = o.w.historyWindow();
+  ASSERT_NE(view, nullptr);
+  const QRect room = view->screen()->availableGeometry();
+  const QRect at = view->frameGeometry();
+  EXPECT_TRUE(room.contains(at)) << at.x() << "," << at.y() << " " << at.width() << "x"
+                                 << at.height() << " within " << room.width() << "x"
+                                 << room.height();
+  auto* copy = view->findChild<QPushButton*>("historyCopy");
+  EXPECT_TRUE(view->rect().contains(copy->geometry())) << "Copy in sight";
+
+  const int chartWidth = view->chart()->width();
+  const qreal helpSize = view->findChild<QLabel*>("historyHelp")->font().pointSizeF();
+  view->resize(view->width() * 2, view->height() * 2);
+  o.settle();
+  EXPECT_GT(view->chart()->width(), chartWidth * 3 / 2);
+  EXPECT_GT(view->findChild<QLabel*>("historyHelp")->font().pointSizeF(), helpSize * 1.4);
+  EXPECT_TRUE(view->rect().contains(copy->geometry()));
 }
 
 }  // namespace

@@ -187,11 +187,16 @@ TEST(Window, MenusAsDesignedWithAboutOnTheBar) {
   EXPECT_EQ(bar[3]->text(), QStringLiteral("&About"));
   EXPECT_EQ(bar[3]->menu(), nullptr);
   ASSERT_NE(bar[2]->menu(), nullptr);
-  ASSERT_EQ(bar[2]->menu()->actions().size(), 2);
+  ASSERT_EQ(bar[2]->menu()->actions().size(), 2 + kSpeedCount);
   EXPECT_EQ(bar[2]->menu()->actions()[0]->text(), QStringLiteral("&History"));
   EXPECT_TRUE(bar[2]->menu()->actions()[0]->isCheckable());
   EXPECT_EQ(bar[2]->menu()->actions()[1]->text(), QStringLiteral("Explorations &lab"));
   EXPECT_TRUE(bar[2]->menu()->actions()[1]->isCheckable());
+  // Then the speeds, slow checked as the window opens.
+  EXPECT_EQ(bar[2]->menu()->actions()[2]->text(), QStringLiteral("&Slow, with beeps and pauses"));
+  EXPECT_TRUE(bar[2]->menu()->actions()[2]->isChecked());
+  EXPECT_EQ(bar[2]->menu()->actions()[5]->text(), QStringLiteral("A th&ousand rounds a second"));
+  EXPECT_FALSE(bar[2]->menu()->actions()[5]->isChecked());
   ASSERT_NE(bar[0]->menu(), nullptr);
   ASSERT_EQ(bar[0]->menu()->actions().size(), 1);
   EXPECT_EQ(bar[0]->menu()->actions()[0]->text(), QStringLiteral("E&xit"));

@@ -8,6 +8,11 @@ Ovali.history = (() => {
   // Held upright, a phone has no room for both: the game keeps the whole
   // screen, as it would without the panel, and the panel follows below it.
   const PHONE = '(max-aspect-ratio: 1/1) and (max-width: 600px)';
+  // The texts grow with the game, as the stage does with the window. Where
+  // a screen has too little room for both side by side (a tablet, a zoomed
+  // page, a small frame in a course page) the game keeps its size too, and
+  // the history follows below it, reached by scrolling.
+  const SHORT = '(max-height: 640px), (max-width: 900px)';
 
   const style = `
     #game { flex: 1; display: flex; min-height: 0; }
@@ -15,7 +20,8 @@ Ovali.history = (() => {
     #history { flex: none; box-sizing: border-box; width: clamp(22em, 30vw, 40em); max-width: 45%;
                overflow: auto;
                padding: 0.6em 0.8em; border-left: 1px solid #c8c8c8; background: #fff;
-               font: 14px Arial, "Liberation Sans", sans-serif; }
+               font: 14px Arial, "Liberation Sans", sans-serif;
+               font-size: clamp(14px, calc(0.55vw + 0.55vh), 30px); }
     #history[hidden] { display: none; }
     #history .head { display: flex; align-items: center; justify-content: space-between;
                      margin-bottom: 0.4em; }
@@ -31,10 +37,11 @@ Ovali.history = (() => {
                  border-top: 1px solid #c8c8c8; }
       #history .picture svg { max-width: 30em; margin: 0 auto; }
     }
-    @media ${PHONE} {
-      #game { overflow-y: auto; }
+    @media ${PHONE}, ${SHORT} {
+      #game { flex-direction: column; overflow-y: auto; }
       #game > #stage { flex: none; height: 100%; }
-      #history { flex: none; max-height: none; overflow: visible; }
+      #history { flex: none; width: auto; max-width: none; max-height: none; overflow: visible;
+                 border-left: 0; border-top: 1px solid #c8c8c8; }
     }`;
 
   let panel = null;
@@ -107,7 +114,9 @@ Ovali.history = (() => {
     if (panel.hidden === !on) return;
     panel.hidden = !on;
     resized();
-    if (on && window.matchMedia(PHONE).matches) panel.scrollIntoView({ block: 'nearest' });
+    if (on && window.matchMedia(`${PHONE}, ${SHORT}`).matches) {
+      panel.scrollIntoView({ block: 'nearest' });
+    }
   };
 
   const draw = (svg) => {
