@@ -9,7 +9,6 @@
 
 #include "commands/routes.h"
 #include "game_fixture.h"
-#include "lab/threads.h"
 #include "view/look.h"
 
 namespace ovali {
