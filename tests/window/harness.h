@@ -58,12 +58,11 @@ struct Opened {
   // the menu did not open.
   bool chooseFromView(Qt::Key letter) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::AltModifier);
-    settle();
-    QWidget* popup = QApplication::activePopupWidget();
-    if (!popup) return false;
-    QTest::keyClick(popup, letter);
-    settle();
-    return true;
+    if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; })) {
+      return false;
+    }
+    QTest::keyClick(QApplication::activePopupWidget(), letter);
+    return QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; });
   }
 
   // Lets the window take the events queued so far, the coalesced sync among them.

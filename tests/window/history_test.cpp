@@ -80,9 +80,9 @@ TEST(History, OpensWithinTheScreenAndScalesWithTheWindow) {
   Opened o;
   ASSERT_TRUE(o.active);
   o.w.findChild<QAction*>("mnuHistory")->trigger();
-  o.settle();
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return o.w.historyWindow() && o.w.historyWindow()->isVisible(); }));
   HistoryWindow* view = o.w.historyWindow();
-  ASSERT_NE(view, nullptr);
   const QRect room = view->screen()->availableGeometry();
   const QRect at = view->frameGeometry();
   EXPECT_TRUE(room.contains(at)) << at.x() << "," << at.y() << " " << at.width() << "x"
@@ -94,8 +94,7 @@ TEST(History, OpensWithinTheScreenAndScalesWithTheWindow) {
   const int chartWidth = view->chart()->width();
   const qreal helpSize = view->findChild<QLabel*>("historyHelp")->font().pointSizeF();
   view->resize(view->width() * 2, view->height() * 2);
-  o.settle();
-  EXPECT_GT(view->chart()->width(), chartWidth * 3 / 2);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return view->chart()->width() > chartWidth * 3 / 2; }));
   EXPECT_GT(view->findChild<QLabel*>("historyHelp")->font().pointSizeF(), helpSize * 1.4);
   EXPECT_TRUE(view->rect().contains(copy->geometry()));
 }
