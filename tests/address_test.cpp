@@ -55,6 +55,7 @@ TEST(Address, ReadsTheSettingsOrSaysWhatIsWrong) {
        0,
        {},
        ""},
+      {"an escape in the last three characters", "?players=4%30", "40", {}, {}, false, 0, {}, ""},
       {"fast=0", "?fast=0", {}, {}, {}, false, 0, {}, ""},
       {"ten a second", "?speed=10", {}, {}, {}, false, 10, {}, ""},
       {"a hundred a second", "?speed=100", {}, {}, {}, false, 100, {}, ""},

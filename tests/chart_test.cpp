@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -243,12 +244,16 @@ TEST(ChartDrawing, EveryPartOfEachChartBecomesItsShape) {
   apart.restart(true);
   apart.offer({0, {0, 1.9, 0, 0.6}, {0, 1.9, 0, 0.6}});
   apart.offer({40, {1.8, 1.9, 0.55, 0.6}, {1.7, 1.9, 0.5, 0.6}});
+  History onePoint;
+  onePoint.restart(false);
+  onePoint.offer({0, {0, 1.9, 0, 0.6}, {}});
   const struct {
     const char* name;
     std::vector<Chart> charts;
   } cases[] = {
       {"the analysis", {*distributionChart(spread, 3)}},
       {"the history with the rings apart", historyCharts(apart)},
+      {"a fresh reset's history of one point", historyCharts(onePoint)},
       {"the lab's distributions", labPicture("money")},
       {"the lab's temperatures", labPicture("rings")},
       {"the lab's fluctuations", labPicture("many")},
@@ -276,6 +281,35 @@ TEST(ChartDrawing, EveryPartOfEachChartBecomesItsShape) {
       const auto nextChart = [&](const Shape& s) {
         return s.kind == Shape::Kind::Box && s.box.x == 0 && s.box.y == bottom;
       };
+      // Where each marker's centre, each legend key's line and each tick
+      // must be, in the drawing's pixels.
+      const auto at_ = [&](float x, float y) { return PointF{x / px, top + y / px}; };
+      std::vector<PointF> centres;
+      for (const ChartPoint& p : c.line) centres.push_back(at_(p.x, p.y));
+      std::vector<std::vector<PointF>> keys, ticks;
+      const auto keyOf = [&](const Rect& k) {
+        const float middle = k.top + k.height / 2;
+        keys.push_back({at_(k.left, middle), at_(k.left + k.width, middle)});
+        centres.push_back(at_(k.left + k.width / 2, middle));
+      };
+      if (!c.lineLegend.text.text.empty()) keyOf(c.lineLegend.key);
+      for (const ChartSeries& s : c.series) {
+        if (s.marker != Marker::None) {
+          for (const ChartPoint& m : s.marks) centres.push_back(at_(m.x, m.y));
+        }
+        if (!s.legend.text.text.empty()) keyOf(s.legend.key);
+      }
+      const float base = c.plot.top + c.plot.height;
+      for (const ChartStep& t : c.xTicks) {
+        ticks.push_back({at_(t.x, base), at_(t.x, base + 4 * static_cast<float>(px))});
+      }
+      const auto near = [](const PointF& a, const PointF& b) {
+        return std::fabs(a.x - b.x) < 0.01 && std::fabs(a.y - b.y) < 0.01;
+      };
+      const auto drawn = [&](const std::vector<PointF>& line, const Shape& s) {
+        return s.points.size() == 2 && near(s.points[0], line[0]) && near(s.points[1], line[1]);
+      };
+      const auto shapes = std::span(d.shapes).subspan(at);
       for (; at < d.shapes.size() && !nextChart(d.shapes[at]); ++at) {
         const Shape& s = d.shapes[at];
         SCOPED_TRACE(s.text);
@@ -284,6 +318,7 @@ TEST(ChartDrawing, EveryPartOfEachChartBecomesItsShape) {
           corners = {{s.box.x, s.box.y}, {s.box.x + s.box.width, s.box.y + s.box.height}};
         }
         for (const PointF& p : corners) {
+          EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << "a place, even for one point";
           EXPECT_TRUE(p.y >= top - 0.01 && p.y <= bottom + 0.01) << "inside its own chart";
         }
         switch (s.kind) {
@@ -291,16 +326,24 @@ TEST(ChartDrawing, EveryPartOfEachChartBecomesItsShape) {
           case Shape::Kind::Square:
             EXPECT_FLOAT_EQ(s.box.width, 2 * c.markerRadius / px);
             EXPECT_FLOAT_EQ(s.box.height, s.box.width);
+            EXPECT_TRUE(std::any_of(centres.begin(), centres.end(), [&](const PointF& p) {
+              return near(p, {s.box.x + s.box.width / 2, s.box.y + s.box.height / 2});
+            })) << "a marker centred on what it marks";
             --markers;
             break;
           case Shape::Kind::Box:
             if (s.color == c.barColor) --bars;
             break;
           case Shape::Kind::Path:
-            EXPECT_TRUE(s.points.front().x != s.points.back().x ||
+            // A curve of one point (the deal alone) is its mark; any longer
+            // line has some length.
+            EXPECT_TRUE(s.points.size() == 1 || s.points.front().x != s.points.back().x ||
                         s.points.front().y != s.points.back().y)
                 << "a line of some length";
             dashed += s.stroke == Stroke::Dashed;
+            if (s.stroke == Stroke::Dashed) {
+              EXPECT_EQ(s.cap, Cap::Flat) << "a dash ends where it ends";
+            }
             break;
           case Shape::Kind::Text:
             EXPECT_EQ(s.color, c.ink);
@@ -310,6 +353,16 @@ TEST(ChartDrawing, EveryPartOfEachChartBecomesItsShape) {
         }
       }
       EXPECT_EQ(markers, 0u) << "a marker on each point, mark and legend key";
+      for (const auto& key : keys) {
+        EXPECT_TRUE(std::any_of(shapes.begin(), shapes.end(), [&](const Shape& s) {
+          return drawn(key, s);
+        })) << "a legend key's line through the key's middle";
+      }
+      for (const auto& tick : ticks) {
+        EXPECT_TRUE(std::any_of(shapes.begin(), shapes.end(), [&](const Shape& s) {
+          return drawn(tick, s);
+        })) << "a tick from the baseline down to its label";
+      }
       EXPECT_EQ(bars, 0u) << "each bar and the bars' key";
       top = bottom;
       widest = std::max(widest, c.width / px);
