@@ -190,6 +190,28 @@ void addLegend(ChartSeries& series, float& right, const std::string& text, int r
   right -= 2 * kGap;
 }
 
+// The ticks and labels under a plot at these values, and its title below
+// them.
+template <class Place>
+void addXAxis(Chart& c, const std::vector<std::pair<double, std::string>>& labels, Place xOf,
+              const std::string& title) {
+  const float base = c.plot.top + c.plot.height;
+  for (const auto& [value, text] : labels) {
+    ChartStep t;
+    t.value = value;
+    t.x = xOf(value);
+    // Centred under its tick, but moved in from the picture's edge rather
+    // than cut off there: the last tick is often near it.
+    const float width = textWidth(text);
+    const float left = std::clamp(t.x - width / 2, 0.0f, c.width - width);
+    t.label = {{left, base + kGap * 2, width, kTextHeight}, text, Alignment::Center};
+    c.xTicks.push_back(t);
+  }
+  c.xTitle = {{c.plot.left, base + kGap * 3 + kTextHeight, c.plot.width, kTextHeight},
+              title,
+              Alignment::Center};
+}
+
 // The rounds under a history: linear while the run spans two decades or
 // less, and from then on logarithmic, so that its first rounds keep their
 // room however long it goes on. The deal, round 0, has no place on a
@@ -305,20 +327,8 @@ Chart historyChart(const History& h, Quantity q) {
   const auto yOf = [&](double value) {
     return base - static_cast<float>(std::clamp(value / c.top, 0.0, 1.0) * c.plot.height);
   };
-  for (const auto& [round, text] : axis.labels()) {
-    ChartStep t;
-    t.value = round;
-    t.x = xOf(round);
-    // Centred under its tick, but moved in from the picture's edge rather
-    // than cut off there: the last round's tick is near it.
-    const float width = textWidth(text);
-    const float left = std::clamp(t.x - width / 2, 0.0f, c.width - width);
-    t.label = {{left, base + kGap * 2, width, kTextHeight}, text, Alignment::Center};
-    c.xTicks.push_back(t);
-  }
-  c.xTitle = {{c.plot.left, base + kGap * 3 + kTextHeight, c.plot.width, kTextHeight},
-              axis.logarithmic() ? "rounds, on a scale of powers of ten" : "rounds",
-              Alignment::Center};
+  addXAxis(c, axis.labels(), xOf,
+           axis.logarithmic() ? "rounds, on a scale of powers of ten" : "rounds");
 
   std::vector<std::string> legends;
   const auto add = [&](bool outer, bool bound, const std::string& legend) {
@@ -451,18 +461,7 @@ Chart lineChart(const LinePlot& p) {
   const auto yOf = [&](double y) {
     return base - static_cast<float>(std::clamp(y / c.top, 0.0, 1.0) * c.plot.height);
   };
-  for (const auto& [value, text] : p.xLabels) {
-    ChartStep t;
-    t.value = value;
-    t.x = xOf(value);
-    const float width = textWidth(text);
-    const float left = std::clamp(t.x - width / 2, 0.0f, c.width - width);
-    t.label = {{left, base + kGap * 2, width, kTextHeight}, text, Alignment::Center};
-    c.xTicks.push_back(t);
-  }
-  c.xTitle = {{c.plot.left, base + kGap * 3 + kTextHeight, c.plot.width, kTextHeight},
-              p.xTitle,
-              Alignment::Center};
+  addXAxis(c, p.xLabels, xOf, p.xTitle);
   for (const PlotLine& line : p.lines) {
     ChartSeries s;
     s.color = line.color;
