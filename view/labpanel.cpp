@@ -137,14 +137,15 @@ void LabPanel::start(const Setting& base, double now) {
 
 void LabPanel::stop() {
   // The games finished by now are kept, also those not yet taken in.
-  if (running_ && run_ && !workers_.playsWhenCollecting()) workers_.collect(*run_);
+  if (running_ && run_ && !workers_.playsWhenCollecting()) {
+    const std::uint64_t before = run_->version();
+    workers_.collect(*run_);
+    if (run_->version() != before) ++stamp_;
+  }
   workers_.stop();
   if (running_) stopped_ = true;
   running_ = false;
-  view_.running = false;
-  view_.choosable = true;
-  view_.run = "&Run";
-  if (run_) refresh(0);
+  refresh(0);
 }
 
 bool LabPanel::running() const { return running_; }
@@ -189,7 +190,11 @@ void LabPanel::refresh(double now) {
     progress += " in " + duration(finishedAfter_);
   }
   view_.progress = progress;
-  view_.sentence = done > 0 ? labSentence(run_->experiment(), run_->results()) : std::string();
+  // The sentence changes with the results only, not with each frame's time.
+  if (sentenceStamp_ != stamp_) {
+    sentenceStamp_ = stamp_;
+    view_.sentence = done > 0 ? labSentence(run_->experiment(), run_->results()) : std::string();
+  }
   view_.copyable = done > 0;
 }
 

@@ -106,6 +106,7 @@ class LabPanel {
   std::optional<Plan> plan_;
   LabView view_;
   std::uint64_t stamp_ = 0;
+  std::uint64_t sentenceStamp_ = 0;  // the stamp the sentence was made at
 };
 
 // The window's setting as the lab takes it: the numbers in the fields (the

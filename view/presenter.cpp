@@ -252,19 +252,18 @@ void Presenter::syncHistory() {
 }
 
 void Presenter::syncLab() {
-  const double now = f_.tk.timer();
   if (!f_.labRequest.empty()) {
     // The address's experiment: the lab opens on it and runs it.
     if (lab_.choose(f_.labRequest)) {
       f_.mnuLab.checked = true;
-      lab_.start(windowSetting(f_), now);
+      lab_.start(windowSetting(f_), f_.tk.timer());
     }
     f_.labRequest.clear();
   }
   const bool open = f_.mnuLab.checked;
   if (!open && labOpen_) lab_.stop();
   if (open) {
-    lab_.collect(now);
+    lab_.collect(f_.tk.timer());
     if (!labOpen_ || lab_.stamp() != labPictureStamp_) {
       labPictureStamp_ = lab_.stamp();
       s_.labPicture(lab_.picture());
