@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "commands/routes.h"
 #include "qt/mainwindow.h"
 #include "qt/qttoolkit.h"
 #include "view/form1.h"
@@ -12,9 +13,9 @@ int main(int argc, char** argv) {
 
   ovali::QtToolkit toolkit;
   ovali::Form1 form(toolkit);
-  ovali::MainWindow window(form, &toolkit);
+  ovali::MainWindow window(form, ovali::gameHandlers(), &toolkit);
   ovali::Form_Load(form);
-  window.sync();
+  window.open();
   window.show();
   return QApplication::exec();
 }

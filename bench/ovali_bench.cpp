@@ -18,6 +18,7 @@
 #include <ctime>
 #include <string>
 
+#include "commands/routes.h"
 #include "bench/gamealone.h"
 #include "commands/reset.h"
 #include "commands/runcontrols.h"
@@ -66,7 +67,7 @@ double bareRoundsPerSecond(const char* players, const char* dollars) {
 struct ShownWindow {
   QtToolkit tk;
   Form1 f{tk};
-  MainWindow window{f, &tk};
+  MainWindow window{f, gameHandlers(), &tk};
 
   explicit ShownWindow(const char* players = nullptr, const char* dollars = nullptr) {
     if (players != nullptr) {
@@ -129,7 +130,7 @@ int startupChild(int argc, char** argv) {
   QApplication app(argc, argv);
   QtToolkit tk;
   Form1 f(tk);
-  MainWindow window(f, &tk);
+  MainWindow window(f, gameHandlers(), &tk);
   Form_Load(f);
   window.sync();
   FirstPaint paint;

@@ -166,4 +166,14 @@ void applyAddress(Form1& f, const AddressSettings& s) {
   pressEnter(f, txtNTrade_KeyPress);
 }
 
+void openAddress(Form1& f, std::string_view query) {
+  if (query.empty() || query == "?") return;
+  const AddressReading reading = readAddress(query);
+  if (!reading.error.empty()) {
+    f.tk.msgbox(reading.error);
+    return;
+  }
+  applyAddress(f, reading.settings);
+}
+
 }  // namespace ovali

@@ -45,4 +45,8 @@ std::string addressOf(const Form1& f);
 // frame to open and run.
 void applyAddress(Form1& f, const AddressSettings& s);
 
+// The program opened with `query`: its settings are applied; an address
+// that cannot be used is told in a message, and the game starts as usual.
+void openAddress(Form1& f, std::string_view query);
+
 }  // namespace ovali

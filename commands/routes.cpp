@@ -1,5 +1,6 @@
 #include "commands/routes.h"
 
+#include "commands/address.h"
 #include "commands/inputs.h"
 #include "commands/options.h"
 #include "commands/runcontrols.h"
@@ -22,6 +23,9 @@ const Handlers& gameHandlers() {
       mnuLab_Click,
       mnuAbout_Click,
       mnuSpeed_Click,
+      openAddress,
+      addressOf,
+      historyHelp,
   };
   return handlers;
 }

@@ -3,9 +3,12 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStaticText>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <cmath>
 
@@ -43,23 +46,6 @@ const QStaticText& CaptionLabel::laidOut() const {
   return *it;
 }
 
-QFont fittingFont(QFont font, const QString& text, qreal width, int smallestPixels) {
-  const auto need = [&] { return QFontMetricsF(font).horizontalAdvance(text); };
-  if (need() <= width) return font;
-  // Narrower first, as far as digits stay easy to tell apart.
-  constexpr int kNarrowest = 75;
-  font.setStretch(std::max(kNarrowest, static_cast<int>(std::floor(100 * width / need()))));
-  int pixels = font.pixelSize();
-  if (pixels <= 0) return font;
-  if (const qreal needed = need(); needed > width) {
-    pixels = std::max(smallestPixels, static_cast<int>(std::floor(pixels * width / needed)));
-    font.setPixelSize(pixels);
-  }
-  // Glyph widths do not scale exactly with the size.
-  while (pixels > smallestPixels && need() > width) font.setPixelSize(--pixels);
-  return font;
-}
-
 QSizeF CaptionLabel::captionSize() const { return laidOut().size(); }
 
 void CaptionLabel::changeEvent(QEvent* event) {
@@ -70,6 +56,12 @@ void CaptionLabel::changeEvent(QEvent* event) {
 void CaptionLabel::paintEvent(QPaintEvent* event) {
   if (font().underline()) {
     QLabel::paintEvent(event);  // the links: Qt draws the underline
+    if (hasFocus()) {
+      QStyleOptionFocusRect frame;
+      frame.initFrom(this);
+      QPainter painter(this);
+      style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
     return;
   }
   const QStaticText& glyphs = laidOut();
@@ -82,6 +74,15 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
   painter.setFont(font());
   painter.setPen(palette().color(QPalette::WindowText));
   painter.drawStaticText(QPointF(x, y), glyphs);
+}
+
+void CaptionLabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (link_ && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+    if (!event->isAutoRepeat()) emit clicked();
+    return;
+  }
+  QLabel::keyPressEvent(event);
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event) {

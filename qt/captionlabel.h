@@ -9,12 +9,8 @@ class QStaticText;
 
 namespace ovali {
 
-// `font`, narrowed and then made smaller as far as needed for `text` to fit
-// `width` pixels, but never below `smallestPixels`.
-QFont fittingFont(QFont font, const QString& text, qreal width, int smallestPixels);
-
 // A label of the window: transparent on the white. The help links report
-// their clicks.
+// their clicks, and Enter or Space where Tab has brought the focus.
 class CaptionLabel : public QLabel {
   Q_OBJECT
 
@@ -34,6 +30,7 @@ class CaptionLabel : public QLabel {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
 

@@ -5,23 +5,31 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
-#include "help/help.h"
 #include "qt/chartview.h"
 #include "qt/labwindow.h"
 #include "qt/statusline.h"
 
 namespace ovali {
 
+namespace {
+
+QString qs(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
 HistoryWindow::HistoryWindow(QWidget* mainWindow, Drawing drawing, std::function<void()> closed,
-                             std::function<void()> copy)
+                             std::function<void()> copy, std::function<void(PanelKey)> key)
     : QWidget(mainWindow, Qt::Tool | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       closed_(std::move(closed)) {
   setObjectName(QStringLiteral("history"));
-  setWindowTitle(QStringLiteral("History"));
+  setWindowTitle(qs(kHistoryTitle));
   auto* layout = new QVBoxLayout(this);
   chart_ = new ChartView(this, std::move(drawing));
   chart_->setObjectName(QStringLiteral("historyChart"));
@@ -31,7 +39,7 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, Drawing drawing, std::function
   chart_->setScaled(true);
   layout->addWidget(chart_, 1);
 
-  auto* help = new QLabel(QString::fromStdString(historyHelp()), this);
+  auto* help = new QLabel(this);
   help->setObjectName(QStringLiteral("historyHelp"));
   help->setWordWrap(true);
   help->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -39,9 +47,9 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, Drawing drawing, std::function
   help_ = help;
   layout->addWidget(help);
 
-  copy_ = new QPushButton(QStringLiteral("&Copy"), this);
+  copy_ = new QPushButton(qs(kHistoryCopy), this);
   copy_->setObjectName(QStringLiteral("historyCopy"));
-  copy_->setAccessibleDescription(QStringLiteral("Copies every point as a table"));
+  copy_->setAccessibleDescription(qs(kHistoryCopyDescription));
   connect(copy_, &QPushButton::clicked, this, std::move(copy));
   auto* row = new QHBoxLayout;
   row->addWidget(copy_);
@@ -49,6 +57,22 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, Drawing drawing, std::function
   row->addWidget(status_, 1);
   layout->addLayout(row);
   baseFont_ = font();
+  for (const auto& [sequence, which] : {std::pair{Qt::Key_Escape, PanelKey::Escape},
+                                        std::pair{Qt::Key_F6, PanelKey::Next}}) {
+    auto* shortcut = new QShortcut(QKeySequence(sequence), this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [key, which = which] { key(which); });
+  }
+}
+
+void HistoryWindow::setHelp(const QString& help) {
+  if (help_->text() != help) help_->setText(help);
+}
+
+void HistoryWindow::takeKeyboard() {
+  raise();
+  activateWindow();
+  copy_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void HistoryWindow::resizeEvent(QResizeEvent* event) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "view/drawing.h"
+#include "view/panels.h"
 
 class QLabel;
 class QPushButton;
@@ -22,11 +23,14 @@ class HistoryWindow : public QWidget {
 
  public:
   // `closed` runs when the user closes the window with its title bar,
-  // `copy` when Copy is pressed.
+  // `copy` when Copy is pressed, `key` for Escape and F6.
   HistoryWindow(QWidget* mainWindow, Drawing drawing, std::function<void()> closed,
-                std::function<void()> copy);
+                std::function<void()> copy, std::function<void(PanelKey)> key);
 
   void redraw(Drawing drawing);
+  void setHelp(const QString& help);
+  // Activates the window, with the keyboard on Copy.
+  void takeKeyboard();
   // Shows a word for a moment beside Copy, and says it to screen readers.
   void announce(const QString& text);
   // Shows the window beside the main window, on the screen.

@@ -33,10 +33,9 @@ Selection selectionOf(const QLineEdit& w) {
   return {static_cast<int>(w.cursorPosition()), 0};
 }
 
-// Only the user's own moves count, and the window's activation: a closing
-// popup gives the focus back, and the program's own moves have run GotFocus
-// already.
-std::optional<Arrival> arrival(Qt::FocusReason reason) {
+// How the focus came, as Qt tells it: a closing popup gives it back, as
+// the window's own moves do.
+Arrival arrival(Qt::FocusReason reason) {
   switch (reason) {
     case Qt::MouseFocusReason:
     case Qt::TabFocusReason:
@@ -46,7 +45,7 @@ std::optional<Arrival> arrival(Qt::FocusReason reason) {
     case Qt::ActiveWindowFocusReason:
       return Arrival::Activation;
     default:
-      return std::nullopt;
+      return Arrival::Program;
   }
 }
 
@@ -84,11 +83,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
           clickFocused_ = watched;
         }
         const Focus target = presenter_.focusOf(handleOf(watched));
-        if (const std::optional<Arrival> how = arrival(reason); how && target != Focus::None) {
-          bool taken = false;
-          run([&] { taken = presenter_.focused(target, *how); });
-          if (taken) sync();
-        }
+        bool taken = false;
+        run([&] { taken = presenter_.focused(target, arrival(reason)); });
+        if (taken) sync();
       }
       break;
     case QEvent::FocusOut:
@@ -104,8 +101,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       if (watched == clickFocused_) clickFocused_ = nullptr;
       break;
     case QEvent::KeyPress:
-      if (!forwarding_) return keyPress(watched, static_cast<QKeyEvent*>(event));
-      break;
+      return keyPress(watched, static_cast<QKeyEvent*>(event));
     default:
       break;
   }
@@ -125,19 +121,14 @@ bool MainWindow::keyPress(QObject* watched, QKeyEvent* event) {
   while (--field >= 0 && presenter_.handleOf(static_cast<Field>(field)) != h) {
   }
   if (field < 0) return false;
+  // The keys the game takes go to it, swallowed; the rest to the field.
   const std::optional<std::int16_t> code = characterCode(*event);
-  if (!code) return false;
-
-  std::int16_t keyascii = *code;
-  handle([&] { presenter_.key(static_cast<Field>(field), keyascii); });
-  if (keyascii == 0) return true;
-  if (keyascii == *code) return false;
-  // The handler typed a different character in place of the key.
-  QKeyEvent replaced(event->type(), event->key(), event->modifiers(),
-                     QString(QChar(static_cast<char16_t>(keyascii))));
-  forwarding_ = true;
-  QCoreApplication::sendEvent(watched, &replaced);
-  forwarding_ = false;
+  const std::string& keys = made_[static_cast<std::size_t>(h)].keys;
+  if (!code || *code <= 0 || *code > 0x7f ||
+      keys.find(static_cast<char>(*code)) == std::string::npos) {
+    return false;
+  }
+  handle([&] { presenter_.key(static_cast<Field>(field), *code); });
   return true;
 }
 
@@ -147,8 +138,6 @@ Selection MainWindow::selection(int h) const {
 
 void MainWindow::select(int h, Selection s) {
   auto* w = static_cast<QLineEdit*>(made_[static_cast<std::size_t>(h)].widget);
-  // Selected from its end back to its start: the caret stands at the start,
-  // so a number wider than the field shows its first digits.
   if (s.length > 0) {
     w->setSelection(s.start + s.length, -s.length);
   } else {
@@ -156,9 +145,17 @@ void MainWindow::select(int h, Selection s) {
   }
 }
 
-int MainWindow::focused() const { return handleOf(focusWidget()); }
+int MainWindow::focused() const {
+  const QWidget* widget = focusWidget();
+  if (!widget) return kFocusNowhere;
+  const int h = handleOf(widget);
+  return h >= 0 ? h : kFocusElsewhere;
+}
 
 void MainWindow::focus(int h) {
+  // The focus frame shows wherever the game puts the focus, not only after
+  // Tab: a keyboard user sees where Enter went.
+  setAttribute(Qt::WA_KeyboardFocusChange);
   made_[static_cast<std::size_t>(h)].widget->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,10 +1,8 @@
 #include "qt/labwindow.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,8 +16,6 @@
 #include <utility>
 
 #include "qt/chartview.h"
-#include "qt/historywindow.h"
-#include "qt/mainwindow.h"
 #include "qt/statusline.h"
 
 namespace ovali {
@@ -124,9 +120,12 @@ LabWindow::LabWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
   connect(versus_, &QLineEdit::returnPressed, this, &LabWindow::runClicked);
   connect(run_, &QPushButton::clicked, this, &LabWindow::runClicked);
   connect(copy_, &QPushButton::clicked, this, &LabWindow::copyClicked);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  escape->setContext(Qt::WidgetWithChildrenShortcut);
-  connect(escape, &QShortcut::activated, this, &LabWindow::closed);
+  for (const auto& [sequence, which] : {std::pair{Qt::Key_Escape, PanelKey::Escape},
+                                        std::pair{Qt::Key_F6, PanelKey::Next}}) {
+    auto* shortcut = new QShortcut(QKeySequence(sequence), this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, which = which] { emit panelKey(which); });
+  }
   ticks_.setInterval(100);
   connect(&ticks_, &QTimer::timeout, this, &LabWindow::tick);
 }
@@ -181,10 +180,14 @@ void LabWindow::open() {
     placeBeside(this, parentWidget());
   }
   QWidget::show();
+}
+
+void LabWindow::takeKeyboard() {
   raise();
   // Without a window manager nothing else would give it the keyboard.
   activateWindow();
-  chooser_->setFocus(Qt::ActiveWindowFocusReason);
+  (chooser_->isEnabled() ? static_cast<QWidget*>(chooser_) : run_)
+      ->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void LabWindow::closeEvent(QCloseEvent* event) {
@@ -220,76 +223,6 @@ void placeBeside(QWidget* window, QWidget* main) {
     at.setY(std::max(room.top(), std::min(at.y(), bottom - window->height() - extra.height())));
   }
   window->move(at);
-}
-
-// ---------------------------------------------------------------------------
-// The main window's side of its tool windows: the history and the lab.
-
-void MainWindow::historyDrawing(const Drawing& drawing) {
-  if (history_) {
-    history_->redraw(drawing);
-    return;
-  }
-  history_ = new HistoryWindow(
-      this, drawing, [this] { handle([&] { presenter_.historyClose(); }); },
-      [this] {
-        announcer_ = history_;
-        handle([&] { presenter_.historyCopy(); });
-      });
-}
-
-void MainWindow::history(bool open) {
-  if (history_ && open) history_->open();
-  if (history_ && !open) history_->hide();
-}
-
-void MainWindow::lab(bool open) {
-  if (!lab_ && !open) return;
-  if (!lab_) makeLab();
-  if (open) {
-    lab_->open();
-  } else {
-    const bool hadFocus = lab_->isActiveWindow();
-    lab_->hide();
-    if (hadFocus) activateWindow();
-  }
-}
-
-void MainWindow::makeLab() {
-  lab_ = new LabWindow(this);
-  connect(lab_, &LabWindow::chosen, this,
-          [this](int experiment) { handle([&] { presenter_.labChoose(experiment); }); });
-  connect(lab_, &LabWindow::versusEdited, this, [this](const QString& text) {
-    handle([&] { presenter_.labVersus(text.toStdString()); });
-  });
-  connect(lab_, &LabWindow::runClicked, this, [this] { handle([&] { presenter_.labRun(); }); });
-  connect(lab_, &LabWindow::copyClicked, this, [this] {
-    announcer_ = lab_;
-    handle([&] { presenter_.labCopy(); });
-  });
-  connect(lab_, &LabWindow::closed, this, [this] { handle([&] { presenter_.labClose(); }); });
-  connect(lab_, &LabWindow::tick, this, &MainWindow::requestSync);
-}
-
-void MainWindow::labView(const LabView& view) {
-  if (!lab_) makeLab();
-  lab_->show(view);
-}
-
-void MainWindow::labPicture(const Drawing& picture) {
-  if (!lab_) makeLab();
-  lab_->draw(picture);
-}
-
-void MainWindow::copy(std::string_view text) { QGuiApplication::clipboard()->setText(qs(text)); }
-
-void MainWindow::announce(std::string_view text) {
-  // Said where the act that it answers came from.
-  if (history_ && announcer_ == history_) {
-    history_->announce(qs(text));
-  } else if (lab_ && announcer_ == lab_) {
-    lab_->announce(qs(text));
-  }
 }
 
 }  // namespace ovali

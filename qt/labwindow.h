@@ -5,6 +5,7 @@
 
 #include "view/drawing.h"
 #include "view/labpanel.h"
+#include "view/panels.h"
 
 class QComboBox;
 class QLabel;
@@ -29,9 +30,11 @@ class LabWindow : public QWidget {
   void show(const LabView& view);
   void draw(Drawing picture);
   void announce(const QString& text);
-  // Shows the window beside the main window, on the screen, with the
-  // keyboard in its chooser.
+  // Shows the window beside the main window, on the screen.
   void open();
+  // Activates the window, with the keyboard in its chooser (in Run while
+  // the chooser holds still).
+  void takeKeyboard();
 
   ChartView* chart() const { return chart_; }
 
@@ -41,6 +44,7 @@ class LabWindow : public QWidget {
   void runClicked();
   void copyClicked();
   void closed();
+  void panelKey(PanelKey key);
   // While the lab runs: time to collect its games.
   void tick();
 

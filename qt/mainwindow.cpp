@@ -7,13 +7,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <cmath>
 #include <cstdio>
 #include <exception>
 #include <functional>
 
-#include "commands/routes.h"
 #include "qt/accessibility.h"
 #include "qt/qttoolkit.h"
 #include "qt/tickbox.h"
@@ -68,8 +68,8 @@ QRect fitted(QRect box, QSizeF text, Alignment alignment) {
 
 // ---------------------------------------------------------------------------
 
-MainWindow::MainWindow(Form1& f, QtToolkit* toolkit)
-    : f_(f), toolkit_(toolkit), presenter_(f, *this, gameHandlers(), &labWorkers_) {
+MainWindow::MainWindow(Form1& f, const Handlers& handlers, QtToolkit* toolkit)
+    : f_(f), toolkit_(toolkit), presenter_(f, *this, handlers, &labWorkers_) {
   installLinkAccessibility();
   setObjectName(QStringLiteral("MainWindow"));
   board_ = new Board(f_.clientWidth, f_.clientHeight, this);
@@ -81,6 +81,11 @@ MainWindow::MainWindow(Form1& f, QtToolkit* toolkit)
 
   frameTimer_.setSingleShot(true);
   connect(&frameTimer_, &QTimer::timeout, this, &MainWindow::sync);
+
+  // F6 goes on to the next open panel; which one that is, the game decides.
+  auto* next = new QShortcut(QKeySequence(Qt::Key_F6), this);
+  connect(next, &QShortcut::activated, this,
+          [this] { handle([&] { presenter_.panelKey(Panel::Game, PanelKey::Next); }); });
 
   presenter_.create();
   if (toolkit_) toolkit_->attach(this);
@@ -115,6 +120,7 @@ int MainWindow::create(const Element& e) {
     default:
       made.widget = makeWidget(e);
       made.widget->setObjectName(QString::fromStdString(e.id));
+      made.keys = e.keys;
       break;
   }
   made_.push_back(made);
@@ -154,6 +160,8 @@ QWidget* MainWindow::makeWidget(const Element& e) {
   if (e.labelFor >= 0) label->setBuddy(made_[static_cast<std::size_t>(e.labelFor)].widget);
   if (e.kind == Kind::Link) {
     label->setCursor(Qt::PointingHandCursor);
+    // After the controls in the tab chain, as they were made after them.
+    label->setFocusPolicy(Qt::TabFocus);
     connect(label, &CaptionLabel::clicked, this,
             [this, index] { handle([&] { presenter_.link(index); }); });
   }
@@ -185,6 +193,11 @@ void MainWindow::addMenuEntry(const Element& e, Made& made) {
       }
     });
   });
+}
+
+void MainWindow::open() {
+  run([&] { presenter_.open(); });
+  sync();
 }
 
 void MainWindow::run(const std::function<void()>& call) {
@@ -265,14 +278,12 @@ void MainWindow::sync() {
 }
 
 bool MainWindow::frame() {
-  if (!titleShown_ || shownTitle_ != f_.caption) {
-    setWindowTitle(qs(f_.caption));
-    shownTitle_ = f_.caption;
-    titleShown_ = true;
-  }
   board_->setBackground(color(f_.backcolor));
-
   return std::exchange(relayout_, false);
+}
+
+void MainWindow::title(std::string_view caption, std::string_view) {
+  setWindowTitle(qs(caption));
 }
 
 void MainWindow::text(int h, std::string_view text) {
@@ -318,9 +329,15 @@ void MainWindow::fit(int h, Area, const Label& model) {
       toQt(board_->projection().rect(model.left, model.top, model.width, model.height));
   QFont full = font(model.font);
   if (made.kind == Kind::Fitted) {
-    const int smallest = board_->projection().fontPixels(kSmallestCaptionPoints);
     // A pixel to spare, as a label that grows keeps one.
-    full = fittingFont(full, w->text(), box.width() - 1, smallest);
+    const QString text = w->text();
+    full.setPixelSize(fittedPixels(full.pixelSize(),
+                                   board_->projection().fontPixels(kSmallestCaptionPoints),
+                                   box.width() - 1, [&](int px) {
+                                     QFont at = full;
+                                     at.setPixelSize(px);
+                                     return QFontMetricsF(at).horizontalAdvance(text);
+                                   }));
   }
   w->setFont(full);
   w->setGeometry(fitted(box, w->captionSize(), model.alignment));

@@ -37,9 +37,12 @@ class MainWindow : public QMainWindow, public Surface {
  public:
   // Attaches itself to `toolkit` (when given) so that event passes of a
   // running game keep the screen up to date.
-  explicit MainWindow(Form1& f, QtToolkit* toolkit = nullptr);
+  MainWindow(Form1& f, const Handlers& handlers, QtToolkit* toolkit = nullptr);
   ~MainWindow() override;
 
+  // Gives the first field the focus, as a window does when it opens; once
+  // the game is loaded.
+  void open();
   // Copies every change of the model into the widgets now.
   void sync();
   // Syncs at the next frame.
@@ -65,8 +68,7 @@ class MainWindow : public QMainWindow, public Surface {
   static constexpr int kFrameMs = 16;
 
   OVALI_SURFACE_OPERATIONS;
-  bool ownsFocus() const override { return true; }
-  int focused() const override;
+  bool ownsSelection() const override { return true; }
   Selection selection(int h) const override;
 
  protected:
@@ -82,6 +84,7 @@ class MainWindow : public QMainWindow, public Surface {
     QAction* action = nullptr;  // a menu's entry or item
     QMenu* menu = nullptr;      // the menu an entry opens
     int shape = -1;             // a circle's or a line's place in the board's list
+    std::string keys = {};      // a field's keys for the game
   };
 
   // Runs a handler of the game and shows what it changed.
@@ -110,10 +113,6 @@ class MainWindow : public QMainWindow, public Surface {
 
   HistoryWindow* history_ = nullptr;  // made when first opened
   LabWindow* lab_ = nullptr;          // made when first shown
-  QWidget* announcer_ = nullptr;      // the view whose act is being answered
-
-  std::string shownTitle_;
-  bool titleShown_ = false;
   // The field that a mouse press has just given the focus, until the
   // button is released: the press must not undo the selection of GotFocus.
   QObject* clickFocused_ = nullptr;
@@ -121,7 +120,6 @@ class MainWindow : public QMainWindow, public Surface {
   qint64 runFrameMs_ = kFrameMs;
   bool relayout_ = true;  // the board was scaled anew
   bool syncing_ = false;
-  bool forwarding_ = false;
   int syncs_ = 0;
   QElapsedTimer frameClock_;
   QTimer frameTimer_;

@@ -32,6 +32,9 @@ struct Recording : Surface {
   }
   void note(int h, const std::string& what) { calls.push_back(what + " " + ids.at(h)); }
   bool frame() override { return std::exchange(scaledAnew, false); }
+  void title(std::string_view caption, std::string_view full) override {
+    calls.push_back("title " + std::string(caption) + " | " + std::string(full));
+  }
   void text(int h, std::string_view t) override { note(h, "text " + std::string(t)); }
   void look(int h, Area, const Font& font, const Color& color, Alignment) override {
     note(h, "look " + std::to_string(font.points) + " " + hexColor(color));
@@ -65,8 +68,8 @@ struct Recording : Surface {
     note(h, "focus");
   }
   void historyDrawing(const Drawing&) override { calls.emplace_back("drawing"); }
-  void history(bool open) override {
-    calls.push_back(std::string("history ") + (open ? "1" : "0"));
+  void history(bool open, std::string_view help) override {
+    calls.push_back(std::string("history ") + (open ? "1" : "0") + (help.empty() ? "" : " help"));
   }
   void lab(bool open) override { calls.push_back(std::string("lab ") + (open ? "1" : "0")); }
   void labView(const LabView& v) override {
@@ -75,12 +78,19 @@ struct Recording : Surface {
   }
   void labPicture(const Drawing&) override { calls.emplace_back("lab picture"); }
   void copy(std::string_view text) override { copied = std::string(text); }
-  void announce(std::string_view text) override {
-    calls.push_back("announce " + std::string(text));
+  void announce(Panel where, std::string_view text) override {
+    calls.push_back("announce " + std::to_string(static_cast<int>(where)) + " " +
+                    std::string(text));
   }
+  void raise(Panel panel) override {
+    calls.push_back("raise " + std::to_string(static_cast<int>(panel)));
+  }
+  std::string query() const override { return opened; }
+  void address(std::string_view q) override { calls.push_back("address " + std::string(q)); }
+  std::string opened;  // the address's query
   LabView shownLab;
   std::string copied;
-  bool ownsFocus() const override { return owns; }
+  bool ownsSelection() const override { return owns; }
   int focused() const override { return focus_; }
   Selection selection(int h) const override { return selections.at(h); }
 
@@ -106,6 +116,11 @@ struct Shown : Game {
     presenter.sync();
     return surface.calls;
   }
+  // The user moves the focus on the surface, which tells the presenter.
+  bool userMoves(Focus to, Arrival how = Arrival::User) {
+    surface.focus_ = presenter.handleOf(to);
+    return presenter.focused(to, how);
+  }
 };
 
 // Each row changes one thing of one kind of control; the next frame must
@@ -129,6 +144,12 @@ const SendCase kSendCases[] = {
     {"menu check mark", [](Form1& f) { f.mnuO(4).checked = true; }, "menu checked mnuO_4"},
     {"menu bar item", [](Form1& f) { f.mnuHistory.checked = true; }, "menu checked mnuHistory"},
     {"field selection", [](Form1& f) { f.txtDollars.selstart = 1; }, "select 1 0 txtDollars"},
+    {"field selection cut to the text",
+     [](Form1& f) {
+       f.txtNTrade.selstart = 7;
+       f.txtNTrade.sellength = 3;
+     },
+     "select 1 0 txtNTrade"},
     {"field text", [](Form1& f) { f.txtNTrade.text = "3"; }, "text 3 txtNTrade"},
     {"field locked", [](Form1& f) { f.txtNB.enabled = false; }, "enabled 0 txtNB"},
     {"label height", [](Form1& f) { f.Label2.height = 999; }, "place Inputs 2460 999 Label2"},
@@ -136,9 +157,12 @@ const SendCase kSendCases[] = {
     {"link hidden", [](Form1& f) { f.Label3(2).visible = false; }, "visible 0 Label3_2"},
     {"player's money", [](Form1& f) { f.game.holdings[3] = 7; }, "text 7 P_3"},
     {"player's money fitted", [](Form1& f) { f.game.holdings[3] = 7; }, "fit P_3"},
-    {"round read out", [](Form1& f) { f.game.round = 5; }, "describe 5 C"},
+    {"round read out", [](Form1& f) { f.game.round = 5; }, "name Round: 5 C"},
+    {"rung colour", [](Form1& f) { f.Line1(2).bordercolor = kRed; }, "ends 7980 Line1_2"},
+    {"player read out", [](Form1& f) { f.game.holdings[3] = 7; },
+     "name Player 4 of 10, inner ring: $7 P_3"},
     {"count renamed", [](Form1& f) { f.TS(0).visible = true; },
-     "name Inner-ring players with $0 T_0"},
+     "name Inner-ring players with $0: 0 T_0"},
     {"label height fitted", [](Form1& f) { f.Label2.height = 999; }, "fit Label2"},
     {"field text reselected", [](Form1& f) { f.txtNTrade.text = "3"; }, "select 0 0 txtNTrade"},
 };
@@ -169,11 +193,16 @@ TEST(Presenter, NamesEveryControlInTabOrderFirst) {
                                        window.surface.ids.begin() + kMenuElements + 8);
   EXPECT_EQ(first, (std::vector<std::string>{"txtNB", "Command1_3", "txtDollars", "Command1_2",
                                              "Command1_0", "Command1_4", "chkFast", "txtNTrade"}));
-  for (const char* call : {"name Players: txtNB", "name Round C", "name Players board",
-                           "name Player 3, inner ring P_3", "describe Help link Label3_1",
-                           "name Players with $2 T_2", "name Outer-ring players with $2 TS_2"}) {
+  for (const char* call :
+       {"name Players: txtNB", "name Round: 0 C", "name Players board",
+        "name Player 4 of 10, inner ring: $2 P_3", "name Player 1 of 10, outer ring: $2 P_0",
+        "describe Help link Label3_1", "name Players with $2: 10 T_2",
+        "name Outer-ring players with $2: 0 TS_2"}) {
     EXPECT_EQ(std::count(window.first.begin(), window.first.end(), call), 1) << call;
   }
+  EXPECT_EQ(std::count_if(window.first.begin(), window.first.end(),
+                          [](const std::string& c) { return c.rfind("title ", 0) == 0; }),
+            1);
   for (Focus focus : Form1::tabOrder) {
     EXPECT_EQ(window.presenter.focusOf(window.presenter.handleOf(focus)), focus);
   }
@@ -244,6 +273,9 @@ struct Routed {
         [](Form1&) { note("lab"); },
         [](Form1&) { note("about"); },
         [](Form1&, std::int16_t i) { note("speed " + std::to_string(i)); },
+        [](Form1&, std::string_view q) { note("address " + std::string(q)); },
+        [](const Form1&) { return std::string(); },
+        [] { return std::string("help"); },
     };
     return h;
   }
@@ -310,7 +342,7 @@ TEST(Presenter, WhatTheUserDidIsNotSentBack) {
 // gets the focus selects its text.
 TEST(Presenter, EnterMovesTheFocusOn) {
   Shown window;
-  window.presenter.focused(Focus::txtNB);
+  window.userMoves(Focus::txtNB);
   window.syncCalls();
   window.presenter.enter(Field::txtNB);
   EXPECT_EQ(window.syncCalls(),
@@ -322,7 +354,7 @@ TEST(Presenter, EnterMovesTheFocusOn) {
   const std::vector<std::string> sent = window.syncCalls();
   EXPECT_EQ(std::count(sent.begin(), sent.end(), "focus Command1_0"), 1);
   // The user's own move is not sent back.
-  window.presenter.focused(Focus::Reset);
+  window.userMoves(Focus::Reset);
   window.syncCalls();
   EXPECT_FALSE(window.surface.has("focus Command1_2"));
 }
@@ -331,15 +363,18 @@ struct ArrivalCase {
   const char* name;
   Focus game;     // where the game has the focus
   bool locked;    // that control is locked
-  Focus arrives;  // where the window's activation put it
-  bool taken;     // the game takes it as the user's move
+  Focus arrives;  // where the window's activation or the front end put it
+  Arrival how;
+  bool taken;  // the game takes it as the user's move
 };
 
 const ArrivalCase kArrivalCases[] = {
-    {"back where it was", Focus::Start, false, Focus::Start, false},
-    {"clicked elsewhere", Focus::Start, false, Focus::txtDollars, true},
-    {"stand-in for a locked Step", Focus::Step, true, Focus::txtDollars, false},
-    {"the window opens", Focus::None, false, Focus::txtNB, true},
+    {"back where it was", Focus::Start, false, Focus::Start, Arrival::Activation, false},
+    {"clicked elsewhere", Focus::Start, false, Focus::txtDollars, Arrival::Activation, true},
+    {"stand-in for a locked Step", Focus::Step, true, Focus::txtDollars, Arrival::Activation,
+     false},
+    {"the window opens", Focus::None, false, Focus::txtNB, Arrival::Activation, true},
+    {"the front end's own move", Focus::Start, false, Focus::Reset, Arrival::Program, false},
 };
 
 TEST(Presenter, FocusAfterTheWindowIsActivatedAgain) {
@@ -348,7 +383,7 @@ TEST(Presenter, FocusAfterTheWindowIsActivatedAgain) {
     Shown window(true);
     window.f.focus = row.game;
     if (row.locked) window.f.Command1(3).enabled = false;
-    EXPECT_EQ(window.presenter.focused(row.arrives, Arrival::Activation), row.taken);
+    EXPECT_EQ(window.presenter.focused(row.arrives, row.how), row.taken);
     EXPECT_EQ(window.f.focus, row.taken ? row.arrives : row.game);
   }
 }
@@ -369,7 +404,7 @@ TEST(Presenter, AskedSurfaceGetsFocusBackWhenUnlocked) {
 
 TEST(Presenter, AskedSurfaceShowsTheSelectionOfTheFocusedFieldOnly) {
   Shown window(true);
-  window.presenter.focused(Focus::txtDollars);
+  window.userMoves(Focus::txtDollars);
   std::vector<std::string> sent = window.syncCalls();
   EXPECT_EQ(std::count(sent.begin(), sent.end(), "select 0 2 txtDollars"), 1);
   // A field that lost the focus is shown from its start, and the model
@@ -402,7 +437,7 @@ TEST(Presenter, AskedSurfaceShowsTheSelectionOfTheFocusedFieldOnly) {
 // set and not yet shown wins over the surface's report.
 TEST(Presenter, UnshownSelectionWinsOverTheSurfaces) {
   Shown window;
-  window.presenter.focused(Focus::txtDollars);
+  window.userMoves(Focus::txtDollars);
   window.presenter.selected(Field::txtDollars, {2, 0});
   EXPECT_EQ(window.f.txtDollars.sellength, 2);
   window.syncCalls();
@@ -473,14 +508,14 @@ TEST(Presenter, DrawsTheHistoryOnlyWhileItIsOpen) {
   played();
   EXPECT_EQ(window.syncCalls(), Calls{}) << "closed";
   f.mnuHistory.checked = true;
-  EXPECT_EQ(window.syncCalls(), (Calls{"menu checked mnuHistory", "drawing", "history 1"}));
+  EXPECT_EQ(window.syncCalls(), (Calls{"menu checked mnuHistory", "drawing", "history 1 help"}));
   EXPECT_EQ(window.syncCalls(), Calls{});
   f.mnuHistory.checked = false;
-  EXPECT_EQ(window.syncCalls(), (Calls{"menu unchecked mnuHistory", "history 0"}));
+  EXPECT_EQ(window.syncCalls(), (Calls{"menu unchecked mnuHistory", "history 0", "raise 0"}));
   f.game.running = kTrue;  // a run redraws it a few times a second at most
   played();
   f.mnuHistory.checked = true;
-  EXPECT_EQ(window.syncCalls(), (Calls{"menu checked mnuHistory", "drawing", "history 1"}));
+  EXPECT_EQ(window.syncCalls(), (Calls{"menu checked mnuHistory", "drawing", "history 1 help"}));
 }
 
 // Events keep running inside the game's message boxes, so an act that came
@@ -657,7 +692,7 @@ TEST(PresenterLab, OpensFilledRunsToItsAnswerAndCopiesIt) {
   w.presenter.labCopy();
   EXPECT_EQ(w.surface.copied, w.presenter.lab().table());
   EXPECT_EQ(w.surface.copied.rfind("variant\tring\tplayers", 0), 0u);
-  EXPECT_TRUE(w.surface.has("announce Copied"));
+  EXPECT_TRUE(w.surface.has("announce 2 Copied"));
 }
 
 // Workers whose games are all over as soon as they start, waiting to be
@@ -767,6 +802,171 @@ TEST(PresenterLab, StopsClosesAndChecksWhatItRuns) {
     } else {
       EXPECT_NE(shown.find(row.shown), std::string::npos) << shown;
     }
+  }
+}
+
+// Where the surface's focus stands decides whether the game's control takes
+// it back at the next frame.
+struct FocusCase {
+  const char* name;
+  const char* surfaceAt;  // an element's id, "nowhere" or "elsewhere"
+  bool locked;            // the game's control, Start, is locked
+  bool sent;              // Start is focused again
+};
+
+const FocusCase kFocusCases[] = {
+    {"on nothing", "nowhere", false, true},
+    {"on a panel or a menu", "elsewhere", false, false},
+    {"on a help link", "Label3_1", false, false},
+    {"moved to another control by the toolkit", "Command1_2", false, true},
+    {"on nothing, the control locked", "nowhere", true, false},
+};
+
+TEST(Presenter, FocusComesBackUnlessTheUserTookItElsewhere) {
+  for (const FocusCase& row : kFocusCases) {
+    SCOPED_TRACE(row.name);
+    Shown window;
+    window.userMoves(Focus::Start);
+    window.syncCalls();
+    const std::string at = row.surfaceAt;
+    const auto& ids = window.surface.ids;
+    window.surface.focus_ =
+        at == "nowhere"     ? kFocusNowhere
+        : at == "elsewhere" ? kFocusElsewhere
+                            : static_cast<int>(std::find(ids.begin(), ids.end(), at) - ids.begin());
+    window.f.Command1(kStartStop).enabled = !row.locked;
+    EXPECT_EQ(window.surface.count(std::string("focus Command1_0")), 0);
+    const std::vector<std::string> sent = window.syncCalls();
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "focus Command1_0"), row.sent ? 1 : 0)
+        << ::testing::PrintToString(sent);
+  }
+}
+
+// Escape closes the panel it is typed in; F6 goes on to the next open panel
+// and from the last back to the game, whose control takes the focus again
+// even from a panel.
+struct PanelKeyCase {
+  const char* name;
+  bool history, lab;  // open
+  Panel from;
+  PanelKey key;
+  std::vector<std::string> sent;  // among the calls of the act and the next frame
+  std::vector<std::string> not_sent;
+};
+
+const PanelKeyCase kPanelKeyCases[] = {
+    {"Escape closes the history", true, true, Panel::History, PanelKey::Escape,
+     {"history 0", "raise 0"}, {"lab 0"}},
+    {"Escape closes the lab", true, true, Panel::Lab, PanelKey::Escape, {"lab 0", "raise 0"},
+     {"history 0"}},
+    {"Escape in the game", true, true, Panel::Game, PanelKey::Escape, {}, {"history 0", "lab 0"}},
+    {"F6 to the history", true, true, Panel::Game, PanelKey::Next, {"raise 1"}, {"raise 2"}},
+    {"F6 past a closed history", false, true, Panel::Game, PanelKey::Next, {"raise 2"}, {}},
+    {"F6 from the last back to the game", true, true, Panel::Lab, PanelKey::Next,
+     {"raise 0", "focus Command1_0"}, {}},
+    {"F6 with no panel open", false, false, Panel::Game, PanelKey::Next, {}, {"raise 0"}},
+};
+
+TEST(Presenter, PanelKeys) {
+  for (const PanelKeyCase& row : kPanelKeyCases) {
+    SCOPED_TRACE(row.name);
+    Shown window;
+    window.userMoves(Focus::Start);
+    if (row.history) window.presenter.menu(4);  // View, History
+    if (row.lab) window.presenter.menu(5);      // View, Explorations lab
+    window.syncCalls();
+    window.surface.focus_ = kFocusElsewhere;  // in a panel
+    window.surface.calls.clear();
+    window.presenter.panelKey(row.from, row.key);
+    std::vector<std::string> sent = window.surface.calls;
+    const std::vector<std::string> frame = window.syncCalls();
+    sent.insert(sent.end(), frame.begin(), frame.end());
+    for (const std::string& call : row.sent) {
+      EXPECT_EQ(std::count(sent.begin(), sent.end(), call), 1) << call;
+    }
+    for (const std::string& call : row.not_sent) {
+      EXPECT_EQ(std::count(sent.begin(), sent.end(), call), 0) << call;
+    }
+  }
+}
+
+// The title follows the caption, once per change; a Step that has ended is
+// announced with its round and phase, a reset is not.
+TEST(Presenter, TitleAndTheEndOfAStep) {
+  Shown window;
+  window.f.caption = "Check";
+  EXPECT_EQ(window.syncCalls(),
+            std::vector<std::string>({"title Check | The Ovalin Game \u2014 Check"}));
+  window.presenter.click(kStep);
+  std::vector<std::string> sent = window.syncCalls();
+  EXPECT_EQ(std::count(sent.begin(), sent.end(), "announce 0 Round 1, " + window.f.caption), 1)
+      << ::testing::PrintToString(sent);
+  window.presenter.click(kReset);
+  sent = window.syncCalls();
+  EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
+                          [](const std::string& c) { return c.rfind("announce", 0) == 0; }),
+            0)
+      << ::testing::PrintToString(sent);
+}
+
+// The address the window opens with goes through the fields' checks; one
+// the game cannot use is told, and the game starts as usual.
+TEST(Presenter, OpensWithTheAddressSettings) {
+  const struct {
+    const char* query;
+    const char* players;
+    int messages;
+  } rows[] = {{"", "10", 0}, {"?players=12&total=36", "12", 0}, {"?colour=red", "10", 1}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.query);
+    Shown window;
+    window.surface.opened = row.query;
+    window.tk.messages.clear();
+    window.presenter.open();
+    EXPECT_EQ(window.f.txtNB.text, row.players);
+    EXPECT_EQ(static_cast<int>(window.tk.messages.size()), row.messages);
+    const bool told = std::any_of(
+        window.surface.calls.begin(), window.surface.calls.end(),
+        [](const std::string& c) { return c.rfind("address ?players=12&total=36&", 0) == 0; });
+    EXPECT_EQ(told, std::string(row.query).rfind("?players", 0) == 0);
+  }
+}
+
+// A key handler that lets a character through has it typed over the
+// field's selection, as the key itself would have been.
+TEST(Presenter, ACharacterTheHandlerLetsThroughIsTyped) {
+  Game game("10", "20", "1");
+  Recording surface;
+  Handlers handlers = gameHandlers();
+  handlers.keyPress[0] = [](Form1&, std::int16_t& k) { k = 'x'; };
+  Presenter presenter(game.f, surface, handlers);
+  presenter.create();
+  game.f.txtNB.text = "\xC3\xA9" "12";
+  game.f.txtNB.selstart = 1;
+  game.f.txtNB.sellength = 1;
+  presenter.key(Field::txtNB, kEnterKey);
+  EXPECT_EQ(game.f.txtNB.text, "\xC3\xA9" "x2");
+  EXPECT_EQ(game.f.txtNB.selstart, 2);
+}
+
+// A caption too wide for its box is drawn smaller, never below the smallest
+// size; widths that do not shrink in step with the size are tried down.
+TEST(Presenter, FittedCaptionSizes) {
+  const struct {
+    const char* name;
+    int pixels, smallest;
+    double room;
+    double (*width)(int);
+    int fitted;
+  } rows[] = {
+      {"fits", 20, 11, 100, [](int px) { return 4.0 * px; }, 20},
+      {"shrinks in step", 20, 11, 60, [](int px) { return 4.0 * px; }, 15},
+      {"not below the smallest", 20, 11, 10, [](int px) { return 4.0 * px; }, 11},
+      {"wider than in step", 20, 5, 60, [](int px) { return 4.0 * px + 8; }, 13},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(fittedPixels(row.pixels, row.smallest, row.room, row.width), row.fitted);
   }
 }
 

@@ -78,6 +78,10 @@ struct Circle : Rect {
 struct Line {
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   bool visible = true;
+  // How it is drawn: its colour, and its width in pixels at the design
+  // size, which grows with the picture.
+  Color bordercolor = kWindowText;
+  float borderwidth = 1;
 };
 
 struct MenuItem {

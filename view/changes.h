@@ -76,6 +76,7 @@ inline Changes compare(const Circle& was, const Circle& now) {
 inline Changes compare(const Line& was, const Line& now) {
   Changes c;
   c.place = was.x1 != now.x1 || was.y1 != now.y1 || was.x2 != now.x2 || was.y2 != now.y2;
+  c.look = !(was.bordercolor == now.bordercolor) || was.borderwidth != now.borderwidth;
   c.visible = was.visible != now.visible;
   return c;
 }

@@ -109,7 +109,8 @@ Form1::Form1(Toolkit& toolkit) : tk(toolkit), caption("The Ovalin Game") {
   lbl2.put(0, label("$0", 6540, 5640, 600, 555, kBig, Alignment::Center, kWindowText));
   T.put(0, label("0", 7440, 5640, 300, 555, kBig, Alignment::Center, kRed));
   TS.put(0, label("0", 8160, 5640, 300, 555, kBig, Alignment::Center, kBlue, false));
-  Line1.put(0, Line{7200, 6000, 7980, 6000, true});
+  // The rungs in a dark grey, so that the counts beside them stand out.
+  Line1.put(0, Line{7200, 6000, 7980, 6000, true, Color{64, 64, 64}});
 
   mnuFile = item("&File");
   mnuexit = item("E&xit");

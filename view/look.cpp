@@ -14,8 +14,18 @@ std::string roundAnnouncement(const Form1& f) {
          f.caption;
 }
 
-std::string playerName(std::int16_t index) {
-  return "Player " + std::to_string(index) + (index % 2 ? ", inner ring" : ", outer ring");
+std::string playerName(std::int16_t index, std::int16_t players) {
+  return "Player " + std::to_string(index + 1) + " of " + std::to_string(players) +
+         (index % 2 ? ", inner ring" : ", outer ring");
+}
+
+std::string spokenNumber(std::string_view name, std::string_view unit, std::string_view number) {
+  std::string said(name);
+  if (number.empty()) return said;
+  said += ": ";
+  said += unit;
+  said += number;
+  return said;
 }
 
 std::string countName(const Form1& f, std::int16_t row, bool outer) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -23,12 +24,32 @@ inline constexpr double kMarkerOutlinePixels = 2;
 // classroom.
 inline constexpr double kSmallestCaptionPoints = 8.25;
 
-// What a screen reader calls the controls whose captions are numbers; the
-// number itself is read as the description.
+// What a screen reader calls the controls whose captions are numbers, with
+// the number after it (spokenNumber).
 inline constexpr std::string_view kRoundName = "Round";
 inline constexpr std::string_view kLinkDescription = "Help link";
 
 inline constexpr std::string_view kProgramName = "The Ovalin Game";
+
+// Message boxes and menus grow with the picture, for the back of a room,
+// from these sizes at the design's; never below kSmallestPanelPixels.
+inline constexpr double kBoxFontPoints = 8.25;
+inline constexpr double kMenuFontPoints = 9;
+inline constexpr int kSmallestPanelPixels = 13;
+
+// The size a caption too wide for its box is drawn at: the largest at most
+// `pixels`, and no smaller than `smallest`, at which `widthAt(size)` fits
+// `room`; the front end measures, this decides. Such a caption stands in the
+// middle of its box's height.
+template <class Measure>
+int fittedPixels(int pixels, int smallest, double room, Measure widthAt) {
+  const double need = widthAt(pixels);
+  if (need <= room || pixels <= smallest) return pixels;
+  int size = std::max(smallest, static_cast<int>(pixels * room / need));
+  // Glyph widths do not scale exactly with the size.
+  while (size > smallest && widthAt(size) > room) --size;
+  return size;
+}
 
 // A colour as HTML and SVG write it: "#0072b2".
 std::string hexColor(const Color& c);
@@ -40,8 +61,14 @@ std::string tabTitle(const Form1& f);
 // What a screen reader says when a Step or a run has ended: "Round 12, Check".
 std::string roundAnnouncement(const Form1& f);
 
-// "Player 3, inner ring": odd players stand in the inner ring.
-std::string playerName(std::int16_t index);
+// "Player 4 of 30, inner ring" for the player at index 3: players are
+// counted from 1, and those at odd indexes stand in the inner ring.
+std::string playerName(std::int16_t index, std::int16_t players);
+
+// What a screen reader says of a label that shows a number, in one: what it
+// counts, and the number with its unit ("Player 4 of 30, inner ring: $3",
+// "Players with $2: 5", "Round: 12").
+std::string spokenNumber(std::string_view name, std::string_view unit, std::string_view number);
 
 // "Players with $2", after the row's caption. While the outer ring is
 // counted apart the red column holds the inner ring only: "Inner-ring

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "stats/chart.h"
 #include "view/look.h"
@@ -17,26 +18,39 @@ namespace {
 struct MenuEntry {
   const char* id;
   MenuItem Form1::*item;
-  int parent;
+  MenuItem Form1::*parent;  // the bar entry whose menu it is in; none on the bar
   void (*Handlers::*click)(Form1&);
   bool checkable;
 };
 
 constexpr MenuEntry kMenus[] = {
-    {"mnuFile", &Form1::mnuFile, -1, nullptr, false},
-    {"mnuexit", &Form1::mnuexit, 0, &Handlers::exit, false},
-    {"mnuOpt", &Form1::mnuOpt, -1, nullptr, false},
-    {"mnuView", &Form1::mnuView, -1, nullptr, false},
-    {"mnuHistory", &Form1::mnuHistory, 3, &Handlers::history, true},
-    {"mnuLab", &Form1::mnuLab, 3, &Handlers::lab, true},
-    {"mnuAbout", &Form1::mnuAbout, -1, &Handlers::about, false},
+    {"mnuFile", &Form1::mnuFile, nullptr, nullptr, false},
+    {"mnuexit", &Form1::mnuexit, &Form1::mnuFile, &Handlers::exit, false},
+    {"mnuOpt", &Form1::mnuOpt, nullptr, nullptr, false},
+    {"mnuView", &Form1::mnuView, nullptr, nullptr, false},
+    {"mnuHistory", &Form1::mnuHistory, &Form1::mnuView, &Handlers::history, true},
+    {"mnuLab", &Form1::mnuLab, &Form1::mnuView, &Handlers::lab, true},
+    {"mnuAbout", &Form1::mnuAbout, nullptr, &Handlers::about, false},
 };
 constexpr int kMenuCount = static_cast<int>(std::size(kMenus));
-constexpr int kOptionsMenu = 2;
-// The speeds' items follow the View menu's own, as menu entries numbered
-// from kMenuCount on: a keyboard reaches them as it reaches History, a
-// finger as it taps any item, and the mark shows which runs.
-constexpr int kViewMenu = 3;
+
+constexpr int menuOf(MenuItem Form1::*item) {
+  for (int i = 0; i < kMenuCount; ++i) {
+    if (kMenus[i].item == item) return i;
+  }
+  return -1;
+}
+
+// The options' items go into the Options menu. The speeds' items follow the
+// View menu's own, as menu entries numbered from kMenuCount on: a keyboard
+// reaches them as it reaches History, a finger as it taps any item, and the
+// mark shows which runs.
+constexpr int kOptionsMenu = menuOf(&Form1::mnuOpt);
+constexpr int kViewMenu = menuOf(&Form1::mnuView);
+static_assert(kOptionsMenu >= 0 && kViewMenu >= 0);
+
+// The keys the fields' handlers take: Enter.
+constexpr char kFieldKeys[] = {static_cast<char>(kEnterKey), '\0'};
 
 // A field with the label that captions it and names it to screen readers.
 struct FieldEntry {
@@ -103,7 +117,34 @@ int textLength(const std::string& text) {
   return units;
 }
 
-std::string playerNameOf(const Form1&, std::int16_t i) { return playerName(i); }
+// Where the character `units` UTF-16 units into `text` begins, in bytes.
+std::size_t byteOffset(const std::string& text, int units) {
+  std::size_t at = 0;
+  while (at < text.size() && units > 0) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    units -= byte >= 0xF0 ? 2 : 1;
+    ++at;
+    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
+  }
+  return at;
+}
+
+std::string utf8Of(char16_t c) {
+  std::string s;
+  if (c < 0x80) {
+    s += static_cast<char>(c);
+  } else if (c < 0x800) {
+    s += static_cast<char>(0xC0 | (c >> 6));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0xD800 || c > 0xDFFF) {
+    s += static_cast<char>(0xE0 | (c >> 12));
+    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return s;
+}
+
+std::string playerNameOf(const Form1& f, std::int16_t i) { return playerName(i, f.game.nplayers); }
 std::string innerCountName(const Form1& f, std::int16_t row) { return countName(f, row, false); }
 std::string outerCountName(const Form1& f, std::int16_t row) { return countName(f, row, true); }
 
@@ -115,13 +156,13 @@ Presenter::Presenter(Form1& f, Surface& surface, const Handlers& handlers, LabWo
 void Presenter::create() {
   for (int i = 0; i < kMenuCount; ++i) {
     const MenuEntry& entry = kMenus[i];
-    Element e{entry.parent < 0 ? Kind::MenuBar : Kind::MenuItem, entry.id};
+    Element e{entry.parent ? Kind::MenuItem : Kind::MenuBar, entry.id};
     e.index = i;
     e.checkable = entry.checkable;
-    if (entry.parent >= 0) e.parent = menus_[static_cast<std::size_t>(entry.parent)].handle;
-    e.opensMenu =
-        i == kOptionsMenu || std::any_of(std::begin(kMenus), std::end(kMenus),
-                                         [i](const MenuEntry& m) { return m.parent == i; });
+    if (entry.parent) e.parent = menus_[static_cast<std::size_t>(menuOf(entry.parent))].handle;
+    e.opensMenu = i == kOptionsMenu ||
+                  std::any_of(std::begin(kMenus), std::end(kMenus),
+                              [&entry](const MenuEntry& m) { return m.parent == entry.item; });
     menus_.push_back({s_.create(e), {}});
   }
   for (std::int16_t k = 0; k < f_.mnuO.extent(); ++k) {
@@ -143,7 +184,9 @@ void Presenter::create() {
   buttons_.resize(static_cast<std::size_t>(f_.Command1.extent()));
   for (Focus focus : Form1::tabOrder) {
     if (const int i = fieldOf(focus); i >= 0) {
-      fields_[i].handle = s_.create({Kind::Field, kFields[i].id, -1, i, focus});
+      Element e{Kind::Field, kFields[i].id, -1, i, focus};
+      e.keys = kFieldKeys;
+      fields_[i].handle = s_.create(e);
       s_.name(fields_[i].handle, (f_.*kFields[i].caption).caption);
     } else if (const int b = buttonOf(focus); b >= 0 && f_.Command1.exists(b)) {
       buttons_[static_cast<std::size_t>(b)].handle =
@@ -158,7 +201,7 @@ void Presenter::create() {
     captions_[i].handle = s_.create(e);
   }
   counter_.handle = s_.create({Kind::Number, "C"});
-  rename(counter_, std::string(kRoundName));
+  counter_.base = kRoundName;
   line2_.handle = s_.create({Kind::Line, "Line2"});
   board_ = s_.create({Kind::Group, "board"});
   s_.name(board_, "Players");
@@ -166,17 +209,20 @@ void Presenter::create() {
   s_.name(ladder_, "Players by amount");
 
   arrays_ = {
-      {&Form1::Label3, "Label3", Kind::Link, Area::Links, -1, nullptr, false, {}},
-      {&Form1::P, "P", Kind::Number, Area::Board, board_, playerNameOf, false, {}},
-      {&Form1::lbl2, "lbl2", Kind::Fitted, Area::Ladder, ladder_, nullptr, false, {}},
-      {&Form1::T, "T", Kind::Number, Area::Ladder, ladder_, innerCountName, true, {}},
-      {&Form1::TS, "TS", Kind::Number, Area::Ladder, ladder_, outerCountName, true, {}},
+      {&Form1::Label3, "Label3", Kind::Link, Area::Links, -1, nullptr, "", {}},
+      {&Form1::P, "P", Kind::Number, Area::Board, board_, playerNameOf, "$", {}},
+      {&Form1::lbl2, "lbl2", Kind::Fitted, Area::Ladder, ladder_, nullptr, "", {}},
+      {&Form1::T, "T", Kind::Number, Area::Ladder, ladder_, innerCountName, "", {}},
+      {&Form1::TS, "TS", Kind::Number, Area::Ladder, ladder_, outerCountName, "", {}},
   };
 }
 
 void Presenter::open() {
   f_.focus = Focus::txtNB;
   on_.gotFocus[0](f_);
+  sync();
+  on_.address(f_, s_.query());
+  sync();
 }
 
 // ---------------------------------------------------------------------------
@@ -194,6 +240,7 @@ void Presenter::sync() {
     if (model && menus_[i].shown.update(*model).any()) s_.menu(menus_[i].handle, *model);
   }
   if (s_.frame()) relayout_ = true;
+  syncTitle();
   syncHistory();
   syncLab();
 
@@ -222,15 +269,6 @@ void Presenter::sync() {
   if (c.value) s_.checked(fast_.handle, fast.value != 0);
 
   for (Labels& labels : arrays_) syncLabels(labels);
-  // A count's name follows its row's amount and whether the rings are
-  // counted apart.
-  for (Labels& labels : arrays_) {
-    if (!labels.renamed) continue;
-    for (std::size_t i = 0; i < labels.items.size(); ++i) {
-      LabelItem& item = labels.items[i];
-      if (item.handle >= 0) rename(item, labels.name(f_, static_cast<std::int16_t>(i)));
-    }
-  }
   syncShapes();
   // The focus moves once every control is enabled as the game says, and a
   // field's selection is shown once it is known which field has the focus.
@@ -247,7 +285,38 @@ void Presenter::syncHistory() {
   if (open && historyRedraw_.due(f_)) s_.historyDrawing(drawingOf(historyCharts(f_.history)));
   if (open != historyOpen_) {
     historyOpen_ = open;
-    s_.history(open);
+    s_.history(open, open ? on_.historyHelp() : std::string());
+    if (!open) keyboardToGame();
+  }
+}
+
+// A panel that closes gives the keyboard back to the game's window, to the
+// control that had it there.
+void Presenter::keyboardToGame() {
+  s_.raise(Panel::Game);
+  refocus_ = true;
+}
+
+void Presenter::syncTitle() {
+  if (!titleShown_ || shownCaption_ != f_.caption) {
+    s_.title(f_.caption, tabTitle(f_));
+    shownCaption_ = f_.caption;
+    titleShown_ = true;
+  }
+  // A Step or a run has ended when the controls it locked are free again
+  // with another round shown (a fast Step may lock and free them between
+  // two frames); a fast run says nothing per round, and a reset nothing.
+  if (f_.mnuOpt.enabled) {
+    std::string said = roundAnnouncement(f_);
+    if (said != lastRound_ && f_.C.caption != "0" && !lastRound_.empty()) {
+      s_.announce(Panel::Game, said);
+    }
+    lastRound_ = std::move(said);
+  }
+  // The address carries the settings of the last reset, for a link or a reload.
+  if (std::string address = on_.addressOf(f_); !address.empty() && address != shownAddress_) {
+    s_.address(address);
+    shownAddress_ = std::move(address);
   }
 }
 
@@ -278,6 +347,12 @@ void Presenter::syncLab() {
   if (open != labOpen_) {
     labOpen_ = open;
     s_.lab(open);
+    // The lab opens to be used: it takes the keyboard.
+    if (open) {
+      s_.raise(Panel::Lab);
+    } else {
+      keyboardToGame();
+    }
   }
 }
 
@@ -297,12 +372,12 @@ void Presenter::labCopy() {
   const std::string table = lab_.table();
   if (table.empty()) return;
   s_.copy(table);
-  s_.announce("Copied");
+  s_.announce(Panel::Lab, kCopied);
 }
 
 void Presenter::historyCopy() {
   s_.copy(historyTable(f_.history));
-  s_.announce("Copied");
+  s_.announce(Panel::History, kCopied);
 }
 
 void Presenter::historyClose() {
@@ -313,6 +388,26 @@ void Presenter::labClose() {
   if (f_.mnuLab.checked) on_.lab(f_);
 }
 
+void Presenter::panelKey(Panel from, PanelKey key) {
+  if (key == PanelKey::Escape) {
+    if (from == Panel::History) historyClose();
+    if (from == Panel::Lab) labClose();
+    return;
+  }
+  const bool open[] = {true, f_.mnuHistory.checked, f_.mnuLab.checked};
+  constexpr int kPanels = static_cast<int>(std::size(open));
+  int next = static_cast<int>(from);
+  do {
+    next = (next + 1) % kPanels;
+  } while (!open[next]);
+  if (next == static_cast<int>(from)) return;
+  if (next == static_cast<int>(Panel::Game)) {
+    keyboardToGame();
+  } else {
+    s_.raise(static_cast<Panel>(next));
+  }
+}
+
 void Presenter::rename(LabelItem& item, const std::string& name) {
   if (item.named && item.name == name) return;
   item.name = name;
@@ -320,13 +415,14 @@ void Presenter::rename(LabelItem& item, const std::string& name) {
   s_.name(item.handle, name);
 }
 
-void Presenter::syncLabel(LabelItem& item, Kind kind, Area area, const Label& model) {
+void Presenter::syncLabel(LabelItem& item, Kind kind, Area area, const Label& model,
+                          std::string_view unit) {
   const Changes c = item.shown.update(model, relayout_);
   const int h = item.handle;
-  if (c.text) {
-    s_.text(h, model.caption);
-    if (kind == Kind::Number) s_.describe(h, model.caption);
-  }
+  if (c.text) s_.text(h, model.caption);
+  // A number is read with what it counts, in one: "Player 1 of 30, inner
+  // ring: $3".
+  if (kind == Kind::Number) rename(item, spokenNumber(item.base, unit, model.caption));
   if (c.look) s_.look(h, area, model.font, model.forecolor, model.alignment);
   if (c.place) s_.place(h, area, model);
   if (c.text || c.look || c.place) s_.fit(h, area, model);
@@ -338,9 +434,11 @@ void Presenter::syncLabels(Labels& labels) {
     if (item.handle < 0) {
       item.handle = s_.create({labels.kind, indexedName(labels.id, i), labels.group, i});
       if (labels.kind == Kind::Link) s_.describe(item.handle, kLinkDescription);
-      if (labels.name) rename(item, labels.name(f_, i));
     }
-    syncLabel(item, labels.kind, labels.area, m);
+    // A player's name follows the number of players; a count's its row's
+    // amount and whether the rings are counted apart.
+    if (labels.name) item.base = labels.name(f_, i);
+    syncLabel(item, labels.kind, labels.area, m, labels.unit);
   });
 }
 
@@ -360,19 +458,18 @@ void Presenter::syncSelection(Field field) {
   const auto i = static_cast<int>(field);
   FieldItem& item = fields_[i];
   TextBox& m = f_.*kFields[i].box;
-  if (!s_.ownsFocus()) {
-    if (item.selectionDue) s_.select(item.handle, {m.selstart, m.sellength});
+  // What the game selects is cut to the text.
+  const int length = textLength(m.text);
+  Selection want{std::clamp(m.selstart, 0, length), 0};
+  want.length = std::clamp(m.sellength, 0, length - want.start);
+  if (!s_.ownsSelection()) {
+    if (item.selectionDue) s_.select(item.handle, want);
     item.selectionDue = false;
     return;
   }
   // The surface's own selection is the truth: it deselects a field that
   // loses the focus by itself.
-  Selection want{};
-  if (s_.focused() == item.handle) {
-    const int length = textLength(m.text);
-    want.start = std::clamp(m.selstart, 0, length);
-    want.length = std::clamp(m.sellength, 0, length - want.start);
-  }
+  if (s_.focused() != item.handle) want = {};
   if (s_.selection(item.handle) != want) s_.select(item.handle, want);
   const Selection now = s_.selection(item.handle);
   m.selstart = now.start;
@@ -394,7 +491,7 @@ void Presenter::syncShapes() {
 
   const auto line = [this](Item<Line>& item, const Line& m, Area area) {
     const Changes c = item.shown.update(m, relayout_);
-    if (c.place) s_.ends(item.handle, area, m);
+    if (c.place || c.look) s_.ends(item.handle, area, m);
     if (c.visible) s_.visible(item.handle, m.visible);
   };
   eachShown(f_.Line1, rungs_, [&](std::int16_t i, const Line& m, Item<Line>& item) {
@@ -413,18 +510,20 @@ bool Presenter::enabled(Focus focus) const {
   return focus == Focus::chkFast && f_.chkFast.enabled;
 }
 
+// The surface's focus follows the game's, unless the user took it where the
+// game has no say: to a help link, a menu, a panel or a message box. Where it
+// stands on nothing (a locked control let it go, a panel closed, a click on
+// the window's background) or on another of the game's controls (the
+// toolkit moved it by itself), the game's control gets it back. A locked
+// control cannot take it; it comes back once the control is unlocked.
 void Presenter::syncFocus() {
   const int h = handleOf(f_.focus);
-  if (s_.ownsFocus()) {
-    // A locked control cannot take the focus; it comes back when the
-    // control is unlocked.
-    if (h < 0 || s_.focused() == h || !enabled(f_.focus)) return;
-  } else {
-    if (f_.focus == shownFocus_) return;
-    shownFocus_ = f_.focus;
-    if (h < 0) return;
-  }
-  s_.focus(h);
+  const bool back = std::exchange(refocus_, false);
+  if (h < 0 || !enabled(f_.focus)) return;
+  const int at = s_.focused();
+  if (at == h) return;
+  const bool ours = at >= 0 && focusOf(at) != Focus::None;
+  if (back || ours || at == kFocusNowhere) s_.focus(h);
 }
 
 int Presenter::handleOf(Focus focus) const {
@@ -486,7 +585,8 @@ void Presenter::selected(Field field, Selection selection) {
   TextBox& shown = fields_[i].shown.shown();
   // A selection the game has set and the surface not yet shown wins: the
   // click that focused a field comes after its GotFocus.
-  if (!s_.ownsFocus() && (model.selstart != shown.selstart || model.sellength != shown.sellength)) {
+  if (!s_.ownsSelection() &&
+      (model.selstart != shown.selstart || model.sellength != shown.sellength)) {
     return;
   }
   model.selstart = shown.selstart = selection.start;
@@ -494,29 +594,38 @@ void Presenter::selected(Field field, Selection selection) {
 }
 
 bool Presenter::focused(Focus target, Arrival how) {
-  if (target == Focus::None) return false;
+  // The front end's own moves are no news to the game: the game's focus
+  // stays, and the next frame puts it back.
+  if (target == Focus::None || how == Arrival::Program) return false;
   if (how == Arrival::Activation &&
       (target == f_.focus || (handleOf(f_.focus) >= 0 && !enabled(f_.focus)))) {
     return false;
   }
   f_.focus = target;
-  shownFocus_ = target;
   if (const int i = fieldOf(target); i >= 0) on_.gotFocus[i](f_);
   return true;
 }
 
-void Presenter::key(Field field, std::int16_t& keyascii) {
-  if (keyascii == kEnterKey && dealsLocked()) {
-    keyascii = 0;
-    return;
-  }
+void Presenter::key(Field field, std::int16_t keyascii) {
+  if (keyascii == kEnterKey && dealsLocked()) return;
   on_.keyPress[static_cast<int>(field)](f_, keyascii);
+  // The handler let a character through, or put another in its place: it
+  // is typed over the field's selection, as the key would have been; a
+  // control character (Enter) types nothing into a one-line field.
+  if (keyascii < 0x20) return;
+  const auto i = static_cast<int>(field);
+  TextBox& m = f_.*kFields[i].box;
+  const int length = textLength(m.text);
+  const int start = std::clamp(m.selstart, 0, length);
+  const int end = start + std::clamp(m.sellength, 0, length - start);
+  std::string text = m.text;
+  text.replace(byteOffset(text, start), byteOffset(text, end) - byteOffset(text, start),
+               utf8Of(static_cast<char16_t>(keyascii)));
+  edited(field, std::move(text), {start + 1, 0});
+  fields_[i].selectionDue = true;
 }
 
-void Presenter::enter(Field field) {
-  std::int16_t keyascii = kEnterKey;
-  key(field, keyascii);
-}
+void Presenter::enter(Field field) { key(field, kEnterKey); }
 
 void Presenter::option(std::int16_t index) {
   if (!dealsLocked()) on_.option(f_, index);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "view/changes.h"
@@ -27,12 +28,19 @@ struct Handlers {
   void (*lab)(Form1&);
   void (*about)(Form1&);
   void (*speed)(Form1&, std::int16_t);
+  // The settings of an address's query applied as a user would type them,
+  // or why they were not; and the query that opens the game as it stands.
+  void (*address)(Form1&, std::string_view query);
+  std::string (*addressOf)(const Form1&);
+  // The history view's help text.
+  std::string (*historyHelp)();
 };
 
 // How the focus came to a control.
 enum class Arrival {
   User,        // a click, Tab or a shortcut
   Activation,  // the window became active again: a message box closed, the window opened
+  Program,     // the front end moved it itself: a control hidden, a popup closed
 };
 
 // The window shown on a surface, written once for every front end: it makes
@@ -48,7 +56,8 @@ class Presenter {
 
   // Makes the elements the window opens with; the rest come with the game.
   void create();
-  // Gives the first field the focus, as a window does when it opens.
+  // Gives the first field the focus, as a window does when it opens, and
+  // sets the game up as the surface's address says.
   void open();
   // Brings the surface up to the model.
   void sync();
@@ -69,13 +78,16 @@ class Presenter {
   // game's control, and where it lands elsewhere that is the user's choice,
   // unless the game's control is locked and could not take it back.
   bool focused(Focus target, Arrival how = Arrival::User);
-  // A key typed into a field; the handler may swallow it (0) or put
-  // another character in its place.
-  void key(Field field, std::int16_t& keyascii);
+  // A key of the field's Element::keys typed into it, which the surface has
+  // swallowed: the handler may take it, or let a character be typed.
+  void key(Field field, std::int16_t keyascii);
   void enter(Field field);
   void option(std::int16_t index);
   void menu(int entry);
   void link(std::int16_t index);
+
+  // A key that acts on a whole panel, typed anywhere in `from`.
+  void panelKey(Panel from, PanelKey key);
 
   // From the lab's panel.
   void labChoose(int experiment);
@@ -100,6 +112,7 @@ class Presenter {
     Shown<Control> shown;
   };
   struct LabelItem : Item<Label> {
+    std::string base;  // what a number counts: "Player 1 of 30, inner ring"
     std::string name;  // the accessible name sent last
     bool named = false;
   };
@@ -109,21 +122,24 @@ class Presenter {
     Kind kind;
     Area area;
     int group;
-    // The accessible name of a label read out as a number.
+    // What a label read out as a number counts, and the number's unit.
     std::string (*name)(const Form1&, std::int16_t);
-    bool renamed;  // the name follows the game
+    const char* unit;
     std::vector<LabelItem> items;
   };
   struct FieldItem : Item<TextBox> {
     bool selectionDue = false;
   };
 
-  void syncLabel(LabelItem& item, Kind kind, Area area, const Label& model);
+  void syncLabel(LabelItem& item, Kind kind, Area area, const Label& model,
+                 std::string_view unit = {});
+  void keyboardToGame();
   void syncLabels(Labels& labels);
   void syncField(Field field);
   void syncSelection(Field field);
   void syncShapes();
   void syncFocus();
+  void syncTitle();
   void syncHistory();
   void syncLab();
   void rename(LabelItem& item, const std::string& name);
@@ -134,7 +150,11 @@ class Presenter {
   Surface& s_;
   const Handlers& on_;
   bool relayout_ = true;
-  Focus shownFocus_ = Focus::None;
+  std::string shownCaption_;
+  bool titleShown_ = false;
+  std::string lastRound_;   // what the last round's announcement would say
+  std::string shownAddress_;
+  bool refocus_ = false;  // the game's control takes the focus again, wherever it is
   bool historyOpen_ = false;
   HistoryRedraw historyRedraw_;
   LabPanel lab_;

@@ -13,6 +13,7 @@
 #include "view/drawing.h"
 #include "view/form1.h"
 #include "view/labpanel.h"
+#include "view/panels.h"
 #include "view/projection.h"
 
 namespace ovali {
@@ -46,8 +47,18 @@ struct Element {
   bool opensMenu = false;     // a menu bar entry
   bool checkable = false;     // a menu item
   int labelFor = -1;          // a field's caption: the field's handle
+  // A field: the character codes its key handler takes (Enter). The front
+  // end reports these keys to the game and swallows them; every other key
+  // reaches the field as it is.
+  std::string_view keys = {};
 };
 
+// What the surface's focus stands on, where it is not one of its elements.
+inline constexpr int kFocusNowhere = -1;   // nothing: the window's body
+inline constexpr int kFocusElsewhere = -2;  // a menu, a panel, a message box
+
+// Shown selected from its end back to its start: the caret stands at the
+// start, so a number wider than its field shows its first digits.
 struct Selection {
   int start = 0;
   int length = 0;
@@ -64,6 +75,9 @@ class Surface {
   // end's own parts (title, layout). True when the picture was scaled anew,
   // so that every place and look must be sent again.
   virtual bool frame() = 0;
+  // The window's caption, and the longer title a browser tab shows with it
+  // ("The Ovalin Game — Check").
+  virtual void title(std::string_view caption, std::string_view full) = 0;
 
   virtual void text(int h, std::string_view text) = 0;
   virtual void look(int h, Area area, const Font& font, const Color& color,
@@ -85,7 +99,7 @@ class Surface {
   // The history view: drawn anew when the history has changed and the view
   // is open, and opened or closed as View › History says.
   virtual void historyDrawing(const Drawing& drawing) = 0;
-  virtual void history(bool open) = 0;
+  virtual void history(bool open, std::string_view help) = 0;
   // The Explorations lab's panel: opened or closed as View › Explorations
   // lab says, what it shows sent whenever that changed, and its picture
   // whenever new games came in.
@@ -94,14 +108,26 @@ class Surface {
   virtual void labPicture(const Drawing& picture) = 0;
   // Puts `text` on the clipboard.
   virtual void copy(std::string_view text) = 0;
-  // Says `text` to screen readers, and shows it for a moment.
-  virtual void announce(std::string_view text) = 0;
+  // Says `text` to screen readers from `where`, and shows it there for a
+  // moment where the panel has room for it.
+  virtual void announce(Panel where, std::string_view text) = 0;
+  // Gives `panel` the keyboard: its window is activated, and a panel's
+  // first control takes the focus.
+  virtual void raise(Panel panel) = 0;
+  // The query of the address the program was opened with ("?players=40"),
+  // and the one that opens the game as it now stands; nothing where there
+  // is no address.
+  virtual std::string query() const { return {}; }
+  virtual void address(std::string_view) {}
 
-  // Where the front end's own focus and selection are the truth (its
-  // widgets change them by themselves), the presenter asks for them at
-  // every frame instead of trusting what it sent last.
-  virtual bool ownsFocus() const { return false; }
-  virtual int focused() const { return -1; }
+  // The element the surface's focus stands on, kFocusNowhere or
+  // kFocusElsewhere: asked at every frame, as the toolkit moves the focus
+  // by itself too.
+  virtual int focused() const = 0;
+  // Where the front end's widgets change their selections by themselves,
+  // the presenter asks for them at every frame instead of trusting what it
+  // sent last.
+  virtual bool ownsSelection() const { return false; }
   virtual Selection selection(int) const { return {}; }
 };
 
@@ -111,6 +137,7 @@ class Surface {
 #define OVALI_SURFACE_OPERATIONS                                                               \
   int create(const ::ovali::Element& element) override;                                        \
   bool frame() override;                                                                       \
+  void title(std::string_view caption, std::string_view full) override;                        \
   void text(int h, std::string_view text) override;                                            \
   void look(int h, ::ovali::Area area, const ::ovali::Font& font, const ::ovali::Color& color, \
             ::ovali::Alignment alignment) override;                                            \
@@ -127,9 +154,11 @@ class Surface {
   void describe(int h, std::string_view description) override;                                 \
   void focus(int h) override;                                                                  \
   void historyDrawing(const ::ovali::Drawing& drawing) override;                               \
-  void history(bool open) override;                                                            \
+  void history(bool open, std::string_view help) override;                                     \
   void lab(bool open) override;                                                                \
   void labView(const ::ovali::LabView& view) override;                                         \
   void labPicture(const ::ovali::Drawing& picture) override;                                   \
   void copy(std::string_view text) override;                                                   \
-  void announce(std::string_view text) override
+  void announce(::ovali::Panel where, std::string_view text) override;                         \
+  void raise(::ovali::Panel panel) override;                                                   \
+  int focused() const override

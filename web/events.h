@@ -12,7 +12,8 @@ namespace ovali {
   X(Fast, "fast")               \
   X(Edit, "edit")               \
   X(Focus, "focus")             \
-  X(Enter, "enter")             \
+  X(Key, "key")                 \
+  X(PanelKey, "panelKey")       \
   X(Select, "select")           \
   X(Option, "option")           \
   X(Menu, "menu")               \

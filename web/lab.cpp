@@ -31,8 +31,6 @@ EM_JS(void, ovali_lab_view,
                        UTF8ToString(sentence), copyable);
       });
 EM_JS(void, ovali_lab_picture, (const char* svg), { Ovali.lab.picture(UTF8ToString(svg)); });
-EM_JS(void, ovali_announce_beside, (const char* panel, const char* text, int size),
-      { Ovali[UTF8ToString(panel)].announce(UTF8ToString(text, size)); });
 EM_JS(int, ovali_lab_versus_size, (), { return lengthBytesUTF8(Ovali.lab.versus()); });
 EM_JS(void, ovali_lab_versus_copy, (char* out, int size),
       { stringToUTF8(Ovali.lab.versus(), out, size); });
@@ -76,7 +74,6 @@ void Page::labEvent(PageEvent kind, int index) {
       presenter_.labRun();
       break;
     case PageEvent::LabCopy:
-      announceBeside_ = "lab";
       presenter_.labCopy();
       break;
     case PageEvent::LabClose:
@@ -99,9 +96,5 @@ void Page::labView(const LabView& v) {
 void Page::labPicture(const Drawing& picture) { ovali_lab_picture(svgOf(picture, 1.0).c_str()); }
 
 void Page::copy(std::string_view text) { ovali_copy(text.data(), static_cast<int>(text.size())); }
-
-void Page::announce(std::string_view text) {
-  ovali_announce_beside(announceBeside_, text.data(), static_cast<int>(text.size()));
-}
 
 }  // namespace ovali

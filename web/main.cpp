@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "commands/routes.h"
 #include "view/form1.h"
 #include "web/labworkers.h"
 #include "web/page.h"
@@ -26,7 +27,7 @@ int main() {
   static ovali::WebToolkit tk;
   static ovali::Form1 f(tk);
   static ovali::WebLabWorkers workers;
-  static ovali::Page page(f, &workers);
+  static ovali::Page page(f, ovali::gameHandlers(), &workers);
   toolkit = &tk;
   tk.attach(&page);
   ovali::Form_Load(f);

@@ -5,9 +5,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "commands/address.h"
-#include "commands/routes.h"
-#include "help/help.h"
 #include "view/arrangements.h"
 #include "view/drawing.h"
 #include "view/look.h"
@@ -43,13 +40,15 @@ EM_JS(void, ovali_look,
         Ovali.elements.look(h, px, bold, italic, underline, UTF8ToString(color),
                             UTF8ToString(align));
       });
-EM_JS(void, ovali_fit, (int h, int px, int smallest), { Ovali.elements.fit(h, px, smallest); });
+EM_JS(double, ovali_measure, (int h, int px), { return Ovali.elements.measure(h, px); });
+EM_JS(void, ovali_fitted, (int h, int px), { Ovali.elements.fitted(h, px); });
 EM_JS(void, ovali_place, (int h, double x, double y, double w, double hh),
       { Ovali.elements.place(h, x, y, w, hh); });
 EM_JS(void, ovali_fill, (int h, const char* color, double ring),
       { Ovali.elements.fill(h, UTF8ToString(color), ring); });
-EM_JS(void, ovali_ends, (int h, double x1, double y1, double x2, double y2),
-      { Ovali.elements.ends(h, x1, y1, x2, y2); });
+EM_JS(void, ovali_ends,
+      (int h, double x1, double y1, double x2, double y2, const char* color, double width),
+      { Ovali.elements.ends(h, x1, y1, x2, y2, UTF8ToString(color), width); });
 EM_JS(void, ovali_visible, (int h, int on), { Ovali.elements.visible(h, on); });
 EM_JS(void, ovali_enabled, (int h, int on), { Ovali.elements.enabled(h, on); });
 EM_JS(void, ovali_value, (int h, const char* text, int size),
@@ -67,11 +66,15 @@ EM_JS(void, ovali_describe, (int h, const char* text, int size),
       { Ovali.elements.describe(h, UTF8ToString(text, size)); });
 EM_JS(void, ovali_role, (int h, const char* role), { Ovali.elements.role(h, UTF8ToString(role)); });
 EM_JS(void, ovali_focus, (int h), { Ovali.elements.focus(h); });
+EM_JS(int, ovali_focused, (), { return Ovali.elements.focused(); });
+EM_JS(void, ovali_field_keys, (int h, const char* keys), { Ovali.elements.keys(h, UTF8ToString(keys)); });
+EM_JS(void, ovali_raise, (const char* panel), { Ovali.page.raise(UTF8ToString(panel)); });
 EM_JS(void, ovali_menu_state, (int h, const char* caption, int checked, int enabled),
       { Ovali.menubar.state(h, UTF8ToString(caption), checked, enabled); });
 EM_JS(void, ovali_title, (const char* title, const char* phase),
       { Ovali.page.title(UTF8ToString(title), UTF8ToString(phase)); });
-EM_JS(void, ovali_announce, (const char* text), { Ovali.page.announce(UTF8ToString(text)); });
+EM_JS(void, ovali_announce, (const char* panel, const char* text, int size),
+      { Ovali.page.announceIn(UTF8ToString(panel), UTF8ToString(text, size)); });
 EM_JS(int, ovali_query_size, (), { return lengthBytesUTF8(location.search); });
 EM_JS(void, ovali_query_copy, (char* out, int size), { stringToUTF8(location.search, out, size); });
 EM_JS(void, ovali_address, (const char* query), { Ovali.page.address(UTF8ToString(query)); });
@@ -104,9 +107,23 @@ const char* justify(Alignment a) {
 
 int size(std::string_view s) { return static_cast<int>(s.size()); }
 
+// The names the page's scripts know the panels by.
+const char* panelName(Panel panel) {
+  switch (panel) {
+    case Panel::History:
+      return "history";
+    case Panel::Lab:
+      return "lab";
+    case Panel::Game:
+      break;
+  }
+  return "game";
+}
+
 }  // namespace
 
-Page::Page(Form1& f, LabWorkers* workers) : f_(f), presenter_(f, *this, gameHandlers(), workers) {
+Page::Page(Form1& f, const Handlers& handlers, LabWorkers* workers)
+    : f_(f), presenter_(f, *this, handlers, workers) {
   ovali_start(pageEventCodes().c_str());
   labWords();
   presenter_.create();
@@ -131,6 +148,7 @@ int Page::create(const Element& e) {
       break;
     case Kind::Field:
       h = ovali_field(id, e.index, focus);
+      ovali_field_keys(h, std::string(e.keys).c_str());
       break;
     case Kind::Button:
       h = ovali_button(id, e.index, focus);
@@ -159,21 +177,17 @@ int Page::create(const Element& e) {
   return h;
 }
 
-void Page::open() {
-  presenter_.open();
-  sync();
+void Page::open() { presenter_.open(); }
+
+std::string Page::query() const {
   std::string query(static_cast<std::size_t>(ovali_query_size()) + 1, '\0');
   ovali_query_copy(query.data(), static_cast<int>(query.size()));
   query.resize(query.size() - 1);
-  if (query.empty() || query == "?") return;
-  const AddressReading reading = readAddress(query);
-  if (!reading.error.empty()) {
-    f_.tk.msgbox(reading.error);
-    return;
-  }
-  applyAddress(f_, reading.settings);
-  sync();
+  return query;
 }
+
+// The address carries the settings of the last reset, for a link or a reload.
+void Page::address(std::string_view query) { ovali_address(std::string(query).c_str()); }
 
 // ---------------------------------------------------------------------------
 // From the page to the game.
@@ -206,10 +220,13 @@ void Page::dispatch() {
         if (isField) presenter_.selected(field, {args[1], args[2]});
         break;
       case PageEvent::Focus:
-        presenter_.focused(static_cast<Focus>(args[0]));
+        presenter_.focused(static_cast<Focus>(args[0]), static_cast<Arrival>(args[1]));
         break;
-      case PageEvent::Enter:
-        if (isField) presenter_.enter(field);
+      case PageEvent::Key:
+        if (isField) presenter_.key(field, static_cast<std::int16_t>(args[1]));
+        break;
+      case PageEvent::PanelKey:
+        presenter_.panelKey(static_cast<Panel>(args[0]), static_cast<PanelKey>(args[1]));
         break;
       case PageEvent::Option:
         presenter_.option(index);
@@ -227,7 +244,6 @@ void Page::dispatch() {
         presenter_.historyClose();
         break;
       case PageEvent::CopyHistory:
-        announceBeside_ = "history";
         presenter_.historyCopy();
         break;
       case PageEvent::LabChoose:
@@ -252,9 +268,8 @@ void Page::layout() {
   double stage[2] = {0, 0};
   ovali_stage_size(stage);
   project(stage[0], stage[1]);
-  // Message boxes and menus grow with the picture, for the back of a room.
-  const int box = std::max(13, projection_.fontPixels(8.25));
-  const int menu = std::max(13, projection_.fontPixels(9));
+  const int box = std::max(kSmallestPanelPixels, projection_.fontPixels(kBoxFontPoints));
+  const int menu = std::max(kSmallestPanelPixels, projection_.fontPixels(kMenuFontPoints));
   std::string families;
   for (std::string_view family : kFontFamilies) families += "\"" + std::string(family) + "\", ";
   families += "sans-serif";
@@ -275,31 +290,24 @@ bool Page::frame() {
   const bool relayout = relayout_;
   if (relayout_) layout();
   relayout_ = false;
-
-  if (!titleShown_ || shownTitle_ != f_.caption) {
-    ovali_title(tabTitle(f_).c_str(), f_.caption.c_str());
-    shownTitle_ = f_.caption;
-    titleShown_ = true;
-  }
-  // A Step or a run has ended when the controls it locked are free again
-  // with another round shown (a fast Step may lock and free them between two
-  // syncs); a fast run says nothing per round, and a reset nothing at all.
-  if (f_.mnuOpt.enabled) {
-    std::string said = roundAnnouncement(f_);
-    if (said != lastRound_ && f_.C.caption != "0" && !lastRound_.empty()) {
-      ovali_announce(said.c_str());
-    }
-    lastRound_ = std::move(said);
-  }
-  // The address carries the settings of the last reset, for a link or a reload.
-  if (std::string address = addressOf(f_); !address.empty() && address != shownAddress_) {
-    ovali_address(address.c_str());
-    shownAddress_ = std::move(address);
-  }
   return relayout;
 }
 
-void Page::history(bool open) { ovali_history_show(open, historyHelp().c_str()); }
+void Page::title(std::string_view caption, std::string_view full) {
+  ovali_title(std::string(full).c_str(), std::string(caption).c_str());
+}
+
+void Page::announce(Panel where, std::string_view text) {
+  ovali_announce(panelName(where), text.data(), size(text));
+}
+
+void Page::raise(Panel panel) { ovali_raise(panelName(panel)); }
+
+int Page::focused() const { return ovali_focused(); }
+
+void Page::history(bool open, std::string_view help) {
+  ovali_history_show(open, std::string(help).c_str());
+}
 
 void Page::historyDrawing(const Drawing& drawing) {
   ovali_history_draw(svgOf(drawing, 1.0).c_str());
@@ -325,10 +333,12 @@ void Page::place(int h, Area area, const Rect& r) {
 
 void Page::fit(int h, Area area, const Label& label) {
   // A level caption too wide for its box is drawn smaller, not across the
-  // count beside it.
+  // count beside it; a pixel to spare.
   if (kinds_[static_cast<std::size_t>(h)] != Kind::Fitted) return;
-  ovali_fit(h, projection_.fontPixels(area, label.font.points),
-            projection_.fontPixels(area, kSmallestCaptionPoints));
+  const double room = projection_.rectF(area, label.left, label.top, label.width, label.height).width - 1;
+  ovali_fitted(h, fittedPixels(projection_.fontPixels(area, label.font.points),
+                               projection_.fontPixels(area, kSmallestCaptionPoints), room,
+                               [h](int px) { return ovali_measure(h, px); }));
 }
 
 void Page::fill(int h, Area, const Color& color) {
@@ -338,7 +348,8 @@ void Page::fill(int h, Area, const Color& color) {
 void Page::ends(int h, Area area, const Line& line) {
   const PointF a = projection_.point(area, line.x1, line.y1);
   const PointF b = projection_.point(area, line.x2, line.y2);
-  ovali_ends(h, a.x, a.y, b.x, b.y);
+  ovali_ends(h, a.x, a.y, b.x, b.y, css(line.bordercolor).c_str(),
+             line.borderwidth * std::max(1.0, projection_.scale()));
 }
 
 void Page::visible(int h, bool on) { ovali_visible(h, on); }

@@ -17,7 +17,7 @@ namespace ovali {
 class Page : public Surface {
  public:
   // `workers` play the lab's games; without them the page plays them itself.
-  explicit Page(Form1& f, LabWorkers* workers = nullptr);
+  Page(Form1& f, const Handlers& handlers, LabWorkers* workers = nullptr);
 
   // Gives the first field the focus, as a window does when it opens, and
   // applies the settings the address carries.
@@ -30,6 +30,8 @@ class Page : public Surface {
   double scale() const { return projection_.scale(); }
 
   OVALI_SURFACE_OPERATIONS;
+  std::string query() const override;
+  void address(std::string_view query) override;
 
  private:
   void layout();
@@ -43,13 +45,6 @@ class Page : public Surface {
   Presenter presenter_;
   std::vector<Kind> kinds_;  // by handle
   bool relayout_ = true;
-
-  std::string shownTitle_;
-  bool titleShown_ = false;
-  std::string lastRound_;  // the round and phase said last, or shown at the start
-  std::string shownAddress_;
-  // The panel whose act the next announcement answers: "lab" or "history".
-  const char* announceBeside_ = "lab";
 };
 
 }  // namespace ovali

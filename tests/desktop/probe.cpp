@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <string>
 
+#include "commands/routes.h"
 #include "qt/mainwindow.h"
 #include "qt/messagedialog.h"
 #include "qt/qttoolkit.h"
@@ -72,9 +73,9 @@ int main(int argc, char** argv) {
 
   ovali::QtToolkit toolkit;
   ovali::Form1 form(toolkit);
-  ovali::MainWindow window(form, &toolkit);
+  ovali::MainWindow window(form, ovali::gameHandlers(), &toolkit);
   ovali::Form_Load(form);
-  window.sync();
+  window.open();
   window.show();
 
   // Answered from any event loop, a running game's and a message box's too.

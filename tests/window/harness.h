@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "qt/chartview.h"
+#include "commands/routes.h"
 #include "qt/mainwindow.h"
 #include "qt/messagedialog.h"
 #include "qt/qttoolkit.h"
@@ -38,12 +39,12 @@ namespace ovali::window_testing {
 struct Opened {
   QtToolkit tk;
   Form1 f{tk};
-  MainWindow w{f, &tk};
+  MainWindow w{f, gameHandlers(), &tk};
   bool active = false;  // focus tests need the window to be the active one
 
   Opened() {
     Form_Load(f);
-    w.sync();
+    w.open();
     w.show();
     w.activateWindow();
     active = QTest::qWaitForWindowExposed(&w) && QTest::qWaitForWindowActive(&w);

@@ -9,7 +9,6 @@ Ovali.elements = (() => {
   let stage = null;
   let lines = null;
   let programFocus = false;
-  let lockedFocus = null;
   let measure = null;
   const push = (...event) => Ovali.queue.push(...event);
 
@@ -20,11 +19,17 @@ Ovali.elements = (() => {
     lines.setAttribute('class', 'lines');
     stage.appendChild(lines);
     if (framed) window.addEventListener('focus', activated);
+    // The focus left for nothing (a panel closed, a menu left, a locked
+    // control): the game is told, and puts it where it belongs.
+    document.addEventListener('focusout', (e) => {
+      if (!e.relatedTarget) setTimeout(() => nowhere() && push('focus', 0, PROGRAM));
+    });
   };
 
   const add = (el, parent) => {
     (parent || stage).appendChild(el);
     els.push(el);
+    el.ovaliHandle = els.length - 1;
     return els.length - 1;
   };
 
@@ -45,12 +50,13 @@ Ovali.elements = (() => {
   const framed = window.top !== window;
   let kept = null;
 
+  const nowhere = () => !document.activeElement || document.activeElement === document.body;
+
   const activated = () => {
     // After the click or Tab that activated the frame has focused what it
     // aimed at.
     setTimeout(() => {
-      const idle = !document.activeElement || document.activeElement === document.body;
-      if (kept && idle && kept.isConnected && !kept.disabled) focusQuietly(kept);
+      if (kept && nowhere() && kept.isConnected && !kept.disabled) focusQuietly(kept);
       kept = null;
     });
   };
@@ -67,12 +73,26 @@ Ovali.elements = (() => {
     programFocus = false;
   };
 
-  // Only the user's own moves are a new focus for the game: not the
-  // program's, nor the focus coming back from a closed message box.
+  // Every focus move is told with how it came: the user's, the focus
+  // coming back from a closed message box, the program's own.
+  const USER = 0;
+  const ACTIVATION = 1;
+  const PROGRAM = 2;
   const userFocus = (e, focus) => {
     const from = e.relatedTarget;
-    if (programFocus || (from && from.closest && from.closest('dialog'))) return;
-    push('focus', focus);
+    const back = from && from.closest && from.closest('dialog');
+    push('focus', focus, programFocus ? PROGRAM : back ? ACTIVATION : USER);
+  };
+
+  // The handle of the element with the focus; -1 for nothing, -2 for one
+  // that is not the game's (a panel's, a message box's).
+  const focused = () => {
+    if (nowhere()) return -1;
+    const el = document.activeElement;
+    // A check box's input is known by its label's handle.
+    const owner = el.ovaliHandle !== undefined ? el : el.parentElement;
+    const h = owner ? owner.ovaliHandle : undefined;
+    return h === undefined || el.closest('dialog') ? -2 : h;
   };
 
   // A named group of elements (the board, the ladder), placed like the stage.
@@ -104,12 +124,14 @@ Ovali.elements = (() => {
     el.setAttribute('inputmode', 'numeric');
     el.addEventListener('focus', (e) => userFocus(e, focus));
     el.addEventListener('input', () => push('edit', index));
-    // Of the typed keys only Enter means something to the game, which
-    // swallows it; every other key reaches the field as it is.
+    // The keys the game takes go to it, swallowed; every other key reaches
+    // the field as it is.
     el.addEventListener('keydown', (e) => {
-      if (e.key === 'Enter' && !e.isComposing) {
+      if (e.isComposing || e.ctrlKey || e.altKey || e.metaKey) return;
+      const code = e.key === 'Enter' ? 13 : e.key.length === 1 ? e.key.charCodeAt(0) : 0;
+      if (code && el.ovaliKeys.includes(String.fromCharCode(code))) {
         e.preventDefault();
-        push('enter', index);
+        push('key', index, code);
       }
     });
     const selection = () => {
@@ -149,7 +171,7 @@ Ovali.elements = (() => {
 
   const line = () => {
     const el = document.createElementNS(SVG, 'line');
-    el.setAttribute('stroke', 'currentColor');
+    el.style.stroke = 'var(--stroke, currentColor)';
     return add(el, lines);
   };
 
@@ -188,20 +210,19 @@ Ovali.elements = (() => {
     s.height = height + 'px';
   };
 
-  // Shrinks a caption that is wider than its box, down to `smallest` pixels,
-  // and centres it in the box's height.
-  const fit = (h, px, smallest) => {
+  // A caption's width at `px` pixels, for the game to fit it to its box.
+  const measureText = (h, px) => {
     const el = els[h];
-    const s = el.style;
-    s.fontSize = px + 'px';
-    s.alignItems = '';
     measure = measure || document.createElement('canvas').getContext('2d');
     const cs = getComputedStyle(el);
     measure.font = cs.fontStyle + ' ' + cs.fontWeight + ' ' + px + 'px ' + cs.fontFamily;
-    const room = parseFloat(s.width) - 1;
-    const need = measure.measureText(el.textContent).width;
-    if (need <= room) return;
-    s.fontSize = Math.max(smallest, Math.floor((px * room) / need)) + 'px';
+    return measure.measureText(el.textContent).width;
+  };
+
+  // A caption fitted to its box, in the middle of its height.
+  const fitted = (h, px) => {
+    const s = els[h].style;
+    s.fontSize = px + 'px';
     s.alignItems = 'center';
   };
 
@@ -211,12 +232,14 @@ Ovali.elements = (() => {
     s.setProperty('--ring', ring + 'px');
   };
 
-  const ends = (h, x1, y1, x2, y2) => {
+  const ends = (h, x1, y1, x2, y2, color, width) => {
     const el = els[h];
     el.setAttribute('x1', x1);
     el.setAttribute('y1', y1);
     el.setAttribute('x2', x2);
     el.setAttribute('y2', y2);
+    el.style.setProperty('--stroke', color);
+    el.setAttribute('stroke-width', width);
   };
 
   const visible = (h, on) => {
@@ -225,29 +248,22 @@ Ovali.elements = (() => {
     else el.hidden = !on;
   };
 
-  // A control that is locked while it has the focus (Step during its round,
-  // Stop until the round ends) would leave the keyboard nowhere: it gets the
-  // focus back when it is unlocked, unless the focus has gone elsewhere.
   const enabled = (h, on) => {
-    const el = control(h);
-    if (!on && document.activeElement === el) lockedFocus = el;
-    el.disabled = !on;
-    const idle = !document.activeElement || document.activeElement === document.body;
-    if (on && lockedFocus === el) {
-      lockedFocus = null;
-      if (idle) focusQuietly(el);
-    }
+    control(h).disabled = !on;
   };
 
   const value = (h, textValue) => {
     els[h].value = textValue;
   };
 
+  // The caret at the selection's start, so that a long number shows its
+  // first digits.
   const select = (h, start, length) => {
-    const el = els[h];
-    const size = el.value.length;
-    const from = Math.max(0, Math.min(start, size));
-    el.setSelectionRange(from, from + Math.max(0, Math.min(length, size - from)));
+    els[h].setSelectionRange(start, start + length, 'backward');
+  };
+
+  const keys = (h, codes) => {
+    els[h].ovaliKeys = codes;
   };
 
   const selection = (h, out) => {
@@ -277,7 +293,7 @@ Ovali.elements = (() => {
 
   return {
     init, add, get, focusQuietly, group, label, link, field, button, checkBox, circle, line,
-    text, look, place, fit, fill, ends, visible, enabled, value, select, selection, checked,
-    name, describe, role, focus, stageSize,
+    text, look, place, measure: measureText, fitted, fill, ends, visible, enabled, value, select,
+    selection, checked, name, describe, role, focus, focused, keys, stageSize,
   };
 })();

@@ -103,6 +103,11 @@ Ovali.history = (() => {
     status.setAttribute('role', 'status');
     status.setAttribute('aria-live', 'polite');
     panel.append(head, picture, help, copy, status);
+    panel.addEventListener('keydown', (e) => {
+      if (e.key !== 'Escape' || e.defaultPrevented) return;
+      e.preventDefault();
+      Ovali.page.panelKey('history', Ovali.page.ESCAPE);
+    });
     game.appendChild(panel);
   };
 
@@ -125,7 +130,9 @@ Ovali.history = (() => {
 
   const announce = (text) => Ovali.page.note(status, text);
 
-  return { init, show, draw, announce, box, phone: PHONE };
+  const raise = () => document.getElementById('history_copy').focus();
+
+  return { init, show, draw, announce, raise, box, phone: PHONE };
 })();
 
 Module['preRun'] = [].concat(Module['preRun'] || [], [Ovali.history.init]);

@@ -41,7 +41,6 @@ Ovali.lab = (() => {
   const parts = {};
   let panel = null;
   let shownList = null;
-  let returnFocus = null;
 
   const push = (kind, a) => Ovali.queue.push(kind, a);
 
@@ -115,7 +114,7 @@ Ovali.lab = (() => {
     panel.addEventListener('keydown', (e) => {
       if (e.key !== 'Escape' || e.defaultPrevented) return;
       e.preventDefault();
-      push('labClose');
+      Ovali.page.panelKey('lab', Ovali.page.ESCAPE);
     });
     Ovali.history.box().appendChild(panel);
   };
@@ -163,29 +162,17 @@ Ovali.lab = (() => {
     parts.copy.disabled = !copyable;
   };
 
-  // Opened, the panel takes the keyboard; closed, it gives it back to where
-  // it came from.
   const show = (on) => {
     if (panel.hidden === !on) return;
-    const active = document.activeElement;
-    if (on) {
-      returnFocus = active && active !== document.body ? active : null;
-      panel.hidden = false;
-      // The chooser, or Run and Stop while it holds still.
-      (parts.experiment.disabled ? parts.run : parts.experiment).focus();
-      if (window.matchMedia(Ovali.history.phone).matches) {
-        panel.scrollIntoView({ block: 'nearest' });
-      }
-    } else {
-      const inside = !active || active === document.body || panel.contains(active);
-      panel.hidden = true;
-      if (inside && returnFocus && returnFocus.isConnected && !returnFocus.disabled) {
-        Ovali.elements.focusQuietly(returnFocus);
-      }
-      returnFocus = null;
+    panel.hidden = !on;
+    if (on && window.matchMedia(Ovali.history.phone).matches) {
+      panel.scrollIntoView({ block: 'nearest' });
     }
     Ovali.queue.push('resize');
   };
+
+  // The keyboard to the chooser, or to Run and Stop while it holds still.
+  const raise = () => (parts.experiment.disabled ? parts.run : parts.experiment).focus();
 
   const picture = (svg) => {
     parts.picture.innerHTML = svg;
@@ -195,7 +182,7 @@ Ovali.lab = (() => {
 
   const versus = () => parts.versus.value;
 
-  return { init, words, view, show, picture, announce, versus };
+  return { init, words, view, show, picture, announce, versus, raise };
 })();
 
 Module['preRun'] = [].concat(Module['preRun'] || [], [Ovali.lab.init]);

@@ -20,7 +20,30 @@ Ovali.page = (() => {
     Ovali.menubar.init();
     Ovali.services.init();
     window.addEventListener('resize', () => Ovali.queue.push('resize'));
+    // F6 goes on to the next panel, wherever the focus is; which one that
+    // is, the game decides.
+    document.addEventListener('keydown', (e) => {
+      if (e.key !== 'F6' || e.defaultPrevented || Ovali.msgbox.count() > 0) return;
+      e.preventDefault();
+      Ovali.queue.push('panelKey', panelOf(document.activeElement), NEXT);
+    });
     installable();
+  };
+
+  // The panels as the game numbers them, and the keys that act on one.
+  const PANELS = ['game', 'history', 'lab'];
+  const ESCAPE = 0;
+  const NEXT = 1;
+  const panelOf = (el) => {
+    const panel = el && el.closest && el.closest('#history, #lab');
+    return panel ? PANELS.indexOf(panel.id) : 0;
+  };
+  const panelKey = (panel, key) => Ovali.queue.push('panelKey', PANELS.indexOf(panel), key);
+
+  // The keyboard to a panel: its first control. The game's own controls
+  // get it from the game.
+  const raise = (panel) => {
+    if (panel !== 'game') Ovali[panel].raise();
   };
 
   // The tab's title, and the phase in the page's own title strip as the
@@ -30,8 +53,13 @@ Ovali.page = (() => {
     document.getElementById('titlebar').textContent = phase;
   };
 
-  // A polite word to a screen reader; the same words again are still news.
-  const announce = (text) => {
+  // A polite word to a screen reader from a panel, or from the game; the
+  // same words again are still news.
+  const announceIn = (panel, text) => {
+    if (panel !== 'game') {
+      Ovali[panel].announce(text);
+      return;
+    }
     const status = document.getElementById('status');
     status.textContent = status.textContent === text ? text + '\u00a0' : text;
   };
@@ -97,7 +125,7 @@ Ovali.page = (() => {
     ended.querySelector('button').focus();
   };
 
-  return { init, layout, end, title, announce, note, address, extent };
+  return { init, layout, end, title, announceIn, note, address, extent, raise, panelKey, ESCAPE };
 })();
 
 Module['preRun'] = [].concat(Module['preRun'] || [], [Ovali.page.init]);
