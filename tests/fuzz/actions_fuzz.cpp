@@ -2,8 +2,9 @@
 // the presenter as a front end passes it: clicks, edits, Enter, the fast
 // box, options, help links, the View menu, the focus moved. A message box
 // closes at once, or after one more act done while it is open; a run takes
-// an act or nothing at each event pass and is stopped once the bytes run out.
-// The clock and the draws are the fake toolkit's, set by the first two bytes.
+// an act or nothing at each event pass and is stopped once the bytes or its
+// share of passes run out. The clock and the draws are the fake toolkit's,
+// set by the first two bytes.
 
 #include <array>
 
@@ -15,8 +16,11 @@ using namespace ovali;
 
 namespace {
 
-constexpr std::size_t kLongest = 256;
+constexpr std::size_t kLongest = 128;
 constexpr int kDeepest = 3;  // acts inside acts: boxes and runs
+// Event passes an input may take before every run is stopped: enough for
+// the eleven fast rounds that unlock Analyze, few enough to keep it quick.
+constexpr int kPasses = 24;
 
 // A surface that shows nothing: the presenter does all it does for a frame
 // and what it sends goes nowhere.
@@ -158,8 +162,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   };
   x.s.tk.onPass = [&x] {
     if (x.s.f.game.playing == kFalse) return;
-    // Every run ends: once the bytes run out, or however deep the acts go.
-    if (x.in.empty() || x.depth >= kDeepest) {
+    // Every run ends: once the bytes or the passes run out, or however deep
+    // the acts go.
+    if (x.in.empty() || x.s.tk.eventPasses > kPasses || x.depth >= kDeepest) {
       if (x.s.f.game.running != kFalse) x.presenter.click(kStartStop);
       return;
     }
