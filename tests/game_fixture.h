@@ -99,4 +99,31 @@ inline std::vector<std::string> brokenInputs(const Form1& f) {
   return {};
 }
 
+// What is wrong with a built game: the checked inputs, the books, the sums.
+inline std::vector<std::string> brokenInvariants(const Form1& f) {
+  const GameState& g = f.game;
+  if (auto wrong = brokenInputs(f); !wrong.empty()) return wrong;
+  std::vector<std::string> wrong = brokenBooks(f);
+  for (auto sum : g.sumlevels)
+    if (sum < 0) wrong.push_back("negative sum");
+  if (g.nsamples < 0) wrong.push_back("negative samples");
+  return wrong;
+}
+
+// What is wrong with the money a frame shows: the players' captions, as
+// present() writes them, against the total the game deals.
+inline std::string brokenShownMoney(const Form1& f) {
+  long long shown = 0;
+  for (std::int16_t i = 0; i < f.game.nplayers; ++i) {
+    const Label* player = f.P.find(i);
+    if (player == nullptr) return "no label for player " + std::to_string(i);
+    if (player->caption.empty() || player->caption.front() == '-') {
+      return "player " + std::to_string(i) + " shows \"" + player->caption + "\"";
+    }
+    shown += std::atoll(player->caption.c_str());
+  }
+  if (shown != f.game.ndollars) return "the players show $" + std::to_string(shown);
+  return {};
+}
+
 }  // namespace ovali::testing

@@ -22,18 +22,8 @@
 namespace ovali {
 namespace {
 
+using testing::brokenInvariants;
 using testing::Started;
-
-// What is wrong with a built game: the checked inputs, the books, the sums.
-std::vector<std::string> brokenInvariants(const Form1& f) {
-  const GameState& g = f.game;
-  if (auto wrong = testing::brokenInputs(f); !wrong.empty()) return wrong;
-  std::vector<std::string> wrong = testing::brokenBooks(f);
-  for (auto sum : g.sumlevels)
-    if (sum < 0) wrong.push_back("negative sum");
-  if (g.nsamples < 0) wrong.push_back("negative samples");
-  return wrong;
-}
 
 bool knownMessage(const std::string& m) {
   static const std::vector<std::string> exact = {
