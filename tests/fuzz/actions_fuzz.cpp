@@ -28,6 +28,7 @@ struct Unseen : Surface {
   int handles = 0;
   int create(const Element&) override { return handles++; }
   bool frame() override { return false; }
+  void title(std::string_view, std::string_view) override {}
   void text(int, std::string_view) override {}
   void look(int, Area, const Font&, const Color&, Alignment) override {}
   void place(int, Area, const Rect&) override {}
@@ -43,12 +44,14 @@ struct Unseen : Surface {
   void describe(int, std::string_view) override {}
   void focus(int) override {}
   void historyDrawing(const Drawing&) override {}
-  void history(bool) override {}
+  void history(bool, std::string_view) override {}
   void lab(bool) override {}
   void labView(const LabView&) override {}
   void labPicture(const Drawing&) override {}
   void copy(std::string_view) override {}
-  void announce(std::string_view) override {}
+  void announce(Panel, std::string_view) override {}
+  void raise(Panel) override {}
+  int focused() const override { return kFocusNowhere; }
 };
 
 struct Session {
