@@ -18,8 +18,8 @@ void QtToolkit::show() {
 }
 
 void QtToolkit::box(std::string_view text, const Chart* chart) {
-  MessageDialog box(window_, text, chart);
-  box.exec();
+  MessageDialog dialog(window_, text, chart);
+  dialog.exec();
   if (window_) {
     // A window manager gives the focus back to the window; without one the
     // keyboard would reach nothing until a click.
