@@ -33,7 +33,8 @@
 #include "toolkit/text.h"
 #include "view/drawing.h"
 #include "view/form1.h"
-#include "view/history.h"
+#include "view/pacing.h"
+#include "view/recording.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "commands/reset.h"
 #include "engine/rounds.h"
-#include "view/history.h"
 #include "view/ladder.h"
 #include "view/present.h"
+#include "view/recording.h"
 #include "view/rings.h"
 
 namespace ovali {

@@ -9,9 +9,9 @@
 #include "commands/inputs.h"
 #include "engine/reset.h"
 #include "toolkit/text.h"
-#include "view/history.h"
 #include "view/ladder.h"
 #include "view/present.h"
+#include "view/recording.h"
 #include "view/rings.h"
 
 namespace ovali {

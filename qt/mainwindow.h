@@ -64,6 +64,8 @@ class MainWindow : public QMainWindow, public Surface {
   HistoryWindow* historyWindow() const { return history_; }
   LabWindow* labWindow() const { return lab_; }
   int syncCount() const { return syncs_; }
+  // A sync has been asked for at the next frame.
+  bool syncPending() const { return frameTimer_.isActive(); }
 
   static constexpr int kFrameMs = 16;
 

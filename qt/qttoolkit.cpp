@@ -4,9 +4,7 @@
 #include <QEventLoop>
 #include <QTime>
 #include <QTimer>
-#include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,17 +13,13 @@
 
 namespace ovali {
 
-void QtToolkit::msgbox(std::string_view text) { showBox(text, nullptr); }
-
-void QtToolkit::msgboxWithChart(std::string_view text, const Chart& chart) {
-  showBox(text, &chart);
+void QtToolkit::show() {
+  if (window_) window_->sync();
 }
 
-void QtToolkit::showBox(std::string_view text, const Chart* chart) {
-  // The box holds the game until it closes: show the window as it stands.
-  if (window_) window_->sync();
-  MessageDialog box(window_, text, chart);
-  box.exec();
+void QtToolkit::box(std::string_view text, const Chart* chart) {
+  MessageDialog dialog(window_, text, chart);
+  dialog.exec();
   if (window_) {
     // A window manager gives the focus back to the window; without one the
     // keyboard would reach nothing until a click.
@@ -34,8 +28,7 @@ void QtToolkit::showBox(std::string_view text, const Chart* chart) {
   }
 }
 
-void QtToolkit::doevents() {
-  if (callsSinceWait_++ % kCallsPerLook != 0) return;
+void QtToolkit::pass() {
   if (lastPass_.isValid() && lastPass_.nsecsElapsed() < kPassIntervalNs) return;
   lastPass_.start();
   if (window_ && window_->syncIfDue()) {
@@ -46,18 +39,15 @@ void QtToolkit::doevents() {
   QCoreApplication::processEvents();
 }
 
-void QtToolkit::waitevents(double seconds) {
-  callsSinceWait_ = 0;
+void QtToolkit::sleep(double ms) {
   lastPass_.start();
   // A pause follows what the round just changed: if a frame is not due yet,
   // the frame timer wakes the wait below when it is.
   if (window_ && !window_->syncIfDue()) window_->requestSync();
-  if (!(seconds > 0)) {
+  if (!(ms > 0)) {
     QCoreApplication::processEvents();
     return;
   }
-  // One day at most keeps the milliseconds in range; the caller asks again.
-  const double ms = std::ceil(std::min(seconds, 86400.0) * 1000.0);
   QTimer wake;
   wake.setSingleShot(true);
   wake.setTimerType(Qt::PreciseTimer);

@@ -3,7 +3,7 @@
 #include <QElapsedTimer>
 
 #include "toolkit/random.h"
-#include "toolkit/toolkit.h"
+#include "view/pacing.h"
 
 namespace ovali {
 
@@ -12,7 +12,7 @@ class MainWindow;
 // The toolkit services for real: message boxes, the event loop, the beep, the
 // clock and the random numbers. The window it serves is attached once built,
 // so that event passes can keep the screen in step with the game.
-class QtToolkit : public Toolkit {
+class QtToolkit : public PacedToolkit {
  public:
   void attach(MainWindow* window) { window_ = window; }
 
@@ -21,15 +21,7 @@ class QtToolkit : public Toolkit {
   // click twice within a millisecond, so passes closer together than that
   // are left out: a click is still taken within a millisecond of arriving.
   static constexpr qint64 kPassIntervalNs = 1'000'000;
-  // Reading the clock costs a tenth of a round, so in a run of calls with no
-  // wait between them only every eighth reads it (a few microseconds apart);
-  // the first call after a wait always does.
-  static constexpr unsigned kCallsPerLook = 8;
 
-  void msgbox(std::string_view text) override;
-  void msgboxWithChart(std::string_view text, const Chart& chart) override;
-  void doevents() override;
-  void waitevents(double seconds) override;
   void beep() override;
   double timer() override;
   void randomize() override;
@@ -38,11 +30,13 @@ class QtToolkit : public Toolkit {
   [[noreturn]] void end() override;
 
  private:
-  void showBox(std::string_view text, const Chart* chart);
+  void show() override;
+  void box(std::string_view text, const Chart* chart) override;
+  void pass() override;
+  void sleep(double ms) override;
 
   MainWindow* window_ = nullptr;
   QElapsedTimer lastPass_;
-  unsigned callsSinceWait_ = 0;
   Random random_;
 };
 

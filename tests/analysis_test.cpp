@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <vector>
@@ -438,10 +439,17 @@ TEST(Fmtnum, OtherDecimalsAndWidths) {
   }
 }
 
-TEST(Fmtnum, LeavesItsArgumentAlone) {
-  const float value = 3.75f;
-  fmtnum(value, 1, 6);
-  EXPECT_EQ(value, 3.75f);
+// Every thousandth up to twenty, either side of zero, as the float that
+// stands for it: rounded to one decimal as that decimal, halves away from
+// zero, and a negative that rounds to zero without its sign.
+TEST(Fmtnum, EveryThousandthRoundsAsTheDecimalItStandsFor) {
+  for (int k = -20000; k <= 20000; ++k) {
+    const int tenths = (std::abs(k) + 50) / 100;
+    const std::string digits = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+    std::string text = (k < 0 && tenths > 0 ? "-" : "") + digits;
+    text.insert(0, 6 - text.size(), ' ');
+    ASSERT_EQ(fmtnum(static_cast<float>(k / 1000.0), 1, 6), text) << k << " thousandths";
+  }
 }
 
 }  // namespace

@@ -173,9 +173,20 @@ TEST(Robustness, RandomTypingAndClickingKeepsTheBooks) {
     ASSERT_EQ(s.f.game.playing, kFalse);
     ASSERT_EQ(s.f.Command1(0).caption, "Start");
   }
-  EXPECT_EQ(actions, total);
   EXPECT_GT(inBoxes, total / 20);
   EXPECT_GT(inRuns, total / 20);
+  // Whatever the acts left behind, a sound game is still dealt and played.
+  s.tk.onMessage = {};
+  s.tk.onPass = {};
+  settext(s.f, s.f.txtNB, "30");
+  settext(s.f, s.f.txtDollars, "60");
+  settext(s.f, s.f.txtNTrade, "1");
+  Command1_Click(s.f, 2);
+  Command1_Click(s.f, 3);
+  EXPECT_EQ(s.f.game.nplayers, 30);
+  EXPECT_EQ(s.f.C.caption, "1");
+  const auto wrong = brokenInvariants(s.f);
+  EXPECT_TRUE(wrong.empty()) << wrong.front();
   if (testing::soakScale() > 1) {
     std::printf(
         "%d fuzzed actions (typing, Enter, buttons, options, fast box), %d more inside "

@@ -1,7 +1,8 @@
 #pragma once
 
 // Plain control types: what each control of the window shows, as data.
-// The Qt layer copies these into real widgets; the game only ever writes here.
+// The presenter (view/presenter.h) copies these into each front end's
+// widgets or page elements; the game only ever writes here.
 
 #include <cstdint>
 #include <stdexcept>

@@ -8,8 +8,9 @@
 
 namespace ovali {
 
-// The services the game asks of its surroundings. The Qt window implements
-// them for real; tests use a fake with a scripted clock and random draws.
+// The services the game asks of its surroundings. Each front end implements
+// them for real (qt/qttoolkit.h, web/webtoolkit.h); tests use a fake with a
+// scripted clock and random draws.
 class Toolkit {
  public:
   virtual ~Toolkit() = default;

@@ -113,8 +113,8 @@ struct Form1 {
 
   // The entropy and inequality of this game over its rounds.
   History history;
-  // A front end sets it whenever it has shown a frame; a fast run then
-  // records its next round.
+  // The presenter sets it at the end of every sync, when a front end has
+  // been given a frame to show; a fast run then records its next round.
   bool historyFrameShown = true;
 
   // An experiment the address asked for: the lab opens on it and starts it

@@ -7,8 +7,8 @@
 
 #include "view/changes.h"
 #include "view/form1.h"
-#include "view/history.h"
 #include "view/labpanel.h"
+#include "view/pacing.h"
 #include "view/surface.h"
 
 namespace ovali {

@@ -31,21 +31,19 @@ void WebToolkit::wait(double ms) {
   if (page_) page_->dispatch();
 }
 
-void WebToolkit::msgbox(std::string_view text) { showBox(text, {}); }
-
-void WebToolkit::msgboxWithChart(std::string_view text, const Chart& chart) {
-  // At least its design size, larger with the picture on a large screen.
-  showBox(text, svgOf(drawingOf({chart}), page_ ? std::fmax(1.0, page_->scale()) : 1.0));
+void WebToolkit::show() {
+  if (page_) page_->sync();
 }
 
-void WebToolkit::showBox(std::string_view text, const std::string& picture) {
-  if (page_) page_->sync();
+void WebToolkit::box(std::string_view text, const Chart* chart) {
+  // At least its design size, larger with the picture on a large screen.
+  const std::string picture =
+      chart ? svgOf(drawingOf({*chart}), page_ ? std::fmax(1.0, page_->scale()) : 1.0) : "";
   const int depth = ovali_box(text.data(), static_cast<int>(text.size()), picture.c_str());
   while (ovali_box_open(depth)) wait(-1);
 }
 
-void WebToolkit::doevents() {
-  if (++passes_ % kPassesPerLook != 0) return;
+void WebToolkit::pass() {
   const double now = emscripten_get_now();
   if (now - lastYield_ < std::fmax(kShortestRunMs, kFramePeriodMs - screenMs_)) return;
   if (page_) page_->sync();
@@ -53,11 +51,6 @@ void WebToolkit::doevents() {
   lastYield_ = emscripten_get_now();
   screenMs_ = 0.75 * screenMs_ + 0.25 * (lastYield_ - now);
   if (page_) page_->dispatch();
-}
-
-void WebToolkit::waitevents(double seconds) {
-  // One day at most; the caller asks again.
-  wait(seconds > 0 ? std::ceil(std::fmin(seconds, 86400.0) * 1000.0) : 0);
 }
 
 void WebToolkit::beep() { ovali_beep(); }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "toolkit/random.h"
-#include "toolkit/toolkit.h"
+#include "view/pacing.h"
 
 namespace ovali {
 
@@ -13,7 +13,7 @@ class Page;
 // where it waits (a message box, a pause, an event pass) the WebAssembly
 // stack is put aside (Asyncify) and the browser runs until an event or a
 // timer wakes it.
-class WebToolkit : public Toolkit {
+class WebToolkit : public PacedToolkit {
  public:
   void attach(Page* page) { page_ = page; }
 
@@ -23,14 +23,7 @@ class WebToolkit : public Toolkit {
   // refreshes, as each yield costs a task switch.
   static constexpr double kFramePeriodMs = 28;
   static constexpr double kShortestRunMs = 16;
-  // Reading the clock is a call out of WebAssembly: a fast round of few
-  // players takes less time than that, so only every so many passes look.
-  static constexpr unsigned kPassesPerLook = 8;
 
-  void msgbox(std::string_view text) override;
-  void msgboxWithChart(std::string_view text, const Chart& chart) override;
-  void doevents() override;
-  void waitevents(double seconds) override;
   void beep() override;
   double timer() override;
   void randomize() override;
@@ -45,10 +38,12 @@ class WebToolkit : public Toolkit {
   void wait(double ms);
 
  private:
-  void showBox(std::string_view text, const std::string& picture);
+  void show() override;
+  void box(std::string_view text, const Chart* chart) override;
+  void pass() override;
+  void sleep(double ms) override { wait(ms); }
 
   Page* page_ = nullptr;
-  unsigned passes_ = 0;
   double lastYield_ = 0;
   double screenMs_ = 0;  // what a frame's copy and painting took lately
   Random random_;

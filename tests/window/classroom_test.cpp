@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <cmath>
+#include <stdexcept>
 
 #include "commands/runcontrols.h"
 #include "harness.h"
@@ -17,18 +18,26 @@
 namespace ovali::window_testing {
 namespace {
 
-// Sends a key to whatever has the keyboard focus, as a user's keyboard does.
+// The window the test opened.
+const MainWindow& window() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* main = qobject_cast<MainWindow*>(w)) return *main;
+  }
+  throw std::logic_error("no window open");
+}
+
+// Sends a key to whatever has the keyboard focus, as a user's keyboard does,
 // and lets the window show what the key did.
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QWidget* target = QApplication::focusWidget();
   ASSERT_NE(target, nullptr) << "nothing has the focus";
   QTest::keyClick(target, key, modifiers);
-  QTest::qWait(2 * MainWindow::kFrameMs + 5);
+  ASSERT_TRUE(synced(window()));
 }
 
-// Types after a moment, as a person does: the window has shown the selection.
+// Types once the window has shown the selection, as a person does.
 void type(const char* text) {
-  QTest::qWait(2 * MainWindow::kFrameMs + 5);
+  ASSERT_TRUE(synced(window()));
   for (const char* c = text; *c; ++c) QTest::keyClick(QApplication::focusWidget(), *c);
 }
 
@@ -72,7 +81,7 @@ TEST(Keyboard, AWholeGameWithoutAMouse) {
   EXPECT_EQ(focusName(), "txtNTrade");
   type("2");
   press(Qt::Key_Return);
-  o.settle();
+  ASSERT_TRUE(o.synced());
   EXPECT_EQ(focusName(), "Command1_0");
   EXPECT_EQ(o.f.game.nplayers, 10);
   EXPECT_EQ(o.f.game.ndollars, 20);
@@ -84,14 +93,14 @@ TEST(Keyboard, AWholeGameWithoutAMouse) {
   press(Qt::Key_Tab);
   EXPECT_EQ(focusName(), "chkFast");
   press(Qt::Key_Space);
-  o.settle();
+  ASSERT_TRUE(o.synced());
   EXPECT_EQ(o.f.chkFast.value, 1);
 
   // Back to Step, against the tab order: Analyze, Start, Reset, Total, Step.
   for (int i = 0; i < 5; ++i) press(Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(focusName(), "Command1_3");
   press(Qt::Key_Space);
-  o.settle();
+  ASSERT_TRUE(o.synced());
   EXPECT_EQ(o.f.C.caption, "1");
   EXPECT_EQ(o.f.Command1(0).caption, "Start");
 
@@ -99,7 +108,7 @@ TEST(Keyboard, AWholeGameWithoutAMouse) {
   // Enter presses it as Space does.
   EXPECT_EQ(focusName(), "Command1_3");
   press(Qt::Key_Return);
-  o.settle();
+  ASSERT_TRUE(o.synced());
   EXPECT_EQ(o.f.C.caption, "2");
   EXPECT_EQ(focusName(), "Command1_3");
   for (int i = 0; i < 4; ++i) press(Qt::Key_Tab);
@@ -107,7 +116,7 @@ TEST(Keyboard, AWholeGameWithoutAMouse) {
   EXPECT_TRUE(closer.texts.isEmpty()) << closer.texts.join("|").toStdString();
   closer.texts.clear();
   press(Qt::Key_Space);
-  o.settle(50);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !closer.texts.isEmpty(); }));
   ASSERT_EQ(closer.texts.size(), 1);
   EXPECT_TRUE(closer.texts[0].startsWith("On the left are listed"))
       << closer.texts[0].toStdString();
@@ -120,12 +129,11 @@ TEST(Keyboard, TheOptionsMenuOpensWithItsAccessKey) {
   // Pressed where the focus is, in the first field: the menu takes it, not the field.
   ASSERT_EQ(focusName(), "txtNB");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
-  o.settle();
-  QWidget* popup = QApplication::activePopupWidget();
-  ASSERT_NE(popup, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
   // "Start $ in &inner ring only": its access key chooses it.
-  QTest::keyClick(popup, Qt::Key_I);
-  o.settle();
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_I);
+  ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+  ASSERT_TRUE(o.synced());
   EXPECT_TRUE(o.f.mnuO(1).checked);
   EXPECT_EQ(o.f.game.inneronly, kTrue);
   EXPECT_EQ(o.f.P(0).caption, "0") << "the reset dealt to the inner ring only";
@@ -173,7 +181,7 @@ TEST(Drawing, MarkersInTheirColoursAtTheScreensPixelRatio) {
   Opened o;
   Command1_Click(o.f, 2);  // Reset: 30 players on the rings
   o.w.sync();
-  o.settle();
+  ASSERT_TRUE(o.synced());
   const QImage image = o.w.board()->grab().toImage();
   const double ratio = o.w.board()->devicePixelRatioF();
   if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2")) {
@@ -197,7 +205,7 @@ TEST(Drawing, MarkersStayVisibleOverAGrownCount) {
   Opened o;
   Command1_Click(o.f, 2);  // 30 players with $1 each: the $1 count reads "30"
   o.w.sync();
-  o.settle();
+  ASSERT_TRUE(o.synced());
   ASSERT_EQ(o.f.T(1).caption, "30");
   const QImage image = o.w.board()->grab().toImage();
   const double ratio = o.w.board()->devicePixelRatioF();
@@ -236,14 +244,16 @@ TEST(Drawing, TheFastBoxsSquareScalesWithTheWindow) {
   const double design = squareHeight();
   EXPECT_GE(design, 11);
   o.w.resize(1170, 924 + o.w.menuBar()->height());
-  o.settle();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return o.w.board()->width() == 1170; }));
+  ASSERT_TRUE(o.synced());
   EXPECT_NEAR(squareHeight(), 2 * design, 2);
 }
 
 TEST(Drawing, AMaximisedWindowOnAProjectorScreenScalesEverything) {
   Opened o;
   o.w.resize(1920, 1080);
-  o.settle();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return o.w.board()->width() == 1920; }));
+  ASSERT_TRUE(o.synced());
   const QSize board = o.w.board()->size();
   const double scale = std::min(board.width() / 585.0, board.height() / 462.0);
   EXPECT_GT(scale, 2.0);

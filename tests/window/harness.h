@@ -24,14 +24,24 @@
 //    o.find<QPushButton>("Command1_2"), o.find<QLabel>("P_3"); menu items
 //    are QActions: o.w.findChild<QAction*>("mnuO_1"), "mnuexit", "mnuAbout".
 //  - Drive them as a user does (button->click(), QTest::keyClick,
-//    QTest::mouseClick, action->trigger()), then o.settle() lets the
-//    coalesced sync run; or change o.f directly and call o.w.sync().
+//    QTest::mouseClick, action->trigger()), then ASSERT_TRUE(o.synced())
+//    lets the window take them and show what they changed, or wait with
+//    QTest::qWaitFor for what they bring about (a menu, a size); or change
+//    o.f directly and call o.w.sync().
 //  - A handler that shows a message box would wait for a click: keep a
 //    BoxCloser alive around the action, then read closer.boxes.
 //  - Never close the window or choose Exit in the test process: the program
 //    ends. Add a scenario to runEndingScenario and run it as a child process.
 
 namespace ovali::window_testing {
+
+// Lets `w` take the events queued so far, then waits for the sync they asked
+// for at the next frame, if any. False if one is still pending after the
+// wait's timeout.
+inline bool synced(const MainWindow& w) {
+  QCoreApplication::processEvents();
+  return QTest::qWaitFor([&w] { return !w.syncPending(); });
+}
 
 // The real program's window, opened as start-up opens it, on the offscreen
 // platform. Widgets are found by their control names ("txtNB", "Command1_2",
@@ -66,8 +76,7 @@ struct Opened {
     return QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; });
   }
 
-  // Lets the window take the events queued so far, the coalesced sync among them.
-  void settle(int ms = 2 * MainWindow::kFrameMs + 5) { QTest::qWait(ms); }
+  bool synced() { return window_testing::synced(w); }
 };
 
 // Closes message boxes as they open, keeping their titles and texts, so that

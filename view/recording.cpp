@@ -1,4 +1,4 @@
-#include "view/history.h"
+#include "view/recording.h"
 
 #include "engine/transfer.h"
 
@@ -23,19 +23,6 @@ void recordRound(Form1& f, std::int64_t round) {
   f.historyFrameShown = false;
   countlevels(f.game);
   f.history.offer(measureGame(f.game, round));
-}
-
-bool HistoryRedraw::due(Form1& f) {
-  if (drawn_ && version_ == f.history.version()) return false;
-  const double now = f.tk.timer();
-  // A clock that went back has passed midnight.
-  if (drawn_ && f.game.running != kFalse && now >= at_ && now - at_ < kShortestSeconds) {
-    return false;
-  }
-  drawn_ = true;
-  version_ = f.history.version();
-  at_ = now;
-  return true;
 }
 
 }  // namespace ovali

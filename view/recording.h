@@ -1,5 +1,7 @@
 #pragma once
 
+// The game's history as it is played: which rounds are measured, and how.
+
 #include <cstdint>
 
 #include "stats/history.h"
@@ -20,23 +22,5 @@ void startHistory(Form1& f);
 // (historyFrameShown) and at the round a run or step ends, so the history
 // ends where the counter does. Between those it costs one comparison.
 void recordRound(Form1& f, std::int64_t round);
-
-// When a front end redraws its history view: when the history has changed,
-// at most four times a second while a game runs (a curve that grows needs no
-// more, and a fast run keeps its speed) and at once otherwise.
-class HistoryRedraw {
- public:
-  // Says whether to redraw now, and if so takes it as done.
-  bool due(Form1& f);
-  // The view has just opened: the next call says to draw.
-  void forget() { drawn_ = false; }
-
-  static constexpr double kShortestSeconds = 0.25;
-
- private:
-  bool drawn_ = false;
-  std::uint64_t version_ = 0;
-  double at_ = 0;
-};
 
 }  // namespace ovali
