@@ -28,6 +28,18 @@ Qt::Alignment alignmentOf(Alignment a) {
   return Qt::AlignCenter;
 }
 
+Qt::PenCapStyle capOf(Cap cap) {
+  switch (cap) {
+    case Cap::Flat:
+      return Qt::FlatCap;
+    case Cap::Square:
+      return Qt::SquareCap;
+    case Cap::Round:
+      break;
+  }
+  return Qt::RoundCap;
+}
+
 void paint(QPainter& p, const Shape& s) {
   switch (s.kind) {
     case Shape::Kind::Box:
@@ -44,10 +56,9 @@ void paint(QPainter& p, const Shape& s) {
       }
       return;
     case Shape::Kind::Path: {
-      static constexpr Qt::PenCapStyle kCaps[] = {Qt::FlatCap, Qt::SquareCap, Qt::RoundCap};
       QPen pen(colorOf(s.color), s.lineWidth);
       pen.setJoinStyle(Qt::RoundJoin);
-      pen.setCapStyle(kCaps[static_cast<int>(s.cap)]);
+      pen.setCapStyle(capOf(s.cap));
       if (s.stroke == Stroke::Dashed) pen.setDashPattern({4, 3});
       QPolygonF line;
       line.reserve(static_cast<qsizetype>(s.points.size()));

@@ -5,10 +5,6 @@
 namespace ovali {
 namespace {
 
-// The window's design, 8775 x 6930 twips: 585 x 462 pixels at 96 dpi.
-constexpr double kDesignWidth = 8775;
-constexpr double kDesignHeight = 6930;
-
 TEST(Projection, ScalesUniformlyCentredAndKeepsCommonEdges) {
   const struct {
     const char* name;

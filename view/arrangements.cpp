@@ -16,17 +16,16 @@ constexpr TwipsBox kControls{1500, 6450, 5900, 380};
 // The round counter grows to the right as the rounds mount up.
 constexpr TwipsBox kCounter{7200, 6480, 1200, 300};
 
-constexpr double kWidth = 8775;
-constexpr double kHeight = 6930;
-
-constexpr Arrangement kWindow{kWidth,
-                              kHeight,
-                              {{{{0, 0, kWidth, kHeight}, {0, 0, kWidth, kHeight}, 1},
-                                {{0, 0, kWidth, kHeight}, {0, 0, kWidth, kHeight}, 1},
-                                {{0, 0, kWidth, kHeight}, {0, 0, kWidth, kHeight}, 1},
-                                {{0, 0, kWidth, kHeight}, {0, 0, kWidth, kHeight}, 1},
-                                {{0, 0, kWidth, kHeight}, {0, 0, kWidth, kHeight}, 1},
-                                {{0, 0, kWidth, kHeight}, {0, 0, kWidth, kHeight}, 1}}},
+// The window's own layout: every area where the design puts it.
+constexpr TwipsBox kWhole{0, 0, kDesignWidth, kDesignHeight};
+constexpr Arrangement kWindow{kDesignWidth,
+                              kDesignHeight,
+                              {{{kWhole, kWhole, 1},
+                                {kWhole, kWhole, 1},
+                                {kWhole, kWhole, 1},
+                                {kWhole, kWhole, 1},
+                                {kWhole, kWhole, 1},
+                                {kWhole, kWhole, 1}}},
                               0.9};
 
 // A tablet upright: the board as in the window with the ladder beside it,

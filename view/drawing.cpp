@@ -150,6 +150,18 @@ std::string escaped(std::string_view text) {
 
 std::string num(double pixels) { return fixedDecimal(pixels, 2); }
 
+const char* linecap(Cap cap) {
+  switch (cap) {
+    case Cap::Flat:
+      return "butt";
+    case Cap::Square:
+      return "square";
+    case Cap::Round:
+      break;
+  }
+  return "round";
+}
+
 std::string svgShape(const Shape& s) {
   const RectF& b = s.box;
   // Only the attributes the shape's kind has are written.
@@ -172,10 +184,9 @@ std::string svgShape(const Shape& s) {
     case Shape::Kind::Path: {
       std::string svg = "<polyline points=\"";
       for (const PointF& p : s.points) svg += num(p.x) + "," + num(p.y) + " ";
-      static constexpr const char* kCaps[] = {"butt", "square", "round"};
       svg += "\" fill=\"none\" stroke=\"" + hexColor(s.color) + "\" stroke-width=\"" +
-             num(s.lineWidth) + "\" stroke-linejoin=\"round\" stroke-linecap=\"" +
-             kCaps[static_cast<int>(s.cap)] + "\"";
+             num(s.lineWidth) + "\" stroke-linejoin=\"round\" stroke-linecap=\"" + linecap(s.cap) +
+             "\"";
       if (s.stroke == Stroke::Dashed) {
         svg += " stroke-dasharray=\"" + num(4 * s.lineWidth) + " " + num(3 * s.lineWidth) + "\"";
       }

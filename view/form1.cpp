@@ -1,6 +1,7 @@
 #include "view/form1.h"
 
 #include "toolkit/text.h"
+#include "view/look.h"
 
 namespace ovali {
 
@@ -66,7 +67,7 @@ MenuItem item(std::string caption) {
 
 }  // namespace
 
-Form1::Form1(Toolkit& toolkit) : tk(toolkit), caption("The Ovalin Game") {
+Form1::Form1(Toolkit& toolkit) : tk(toolkit), caption(kProgramName) {
   Label2 = label("Players:", 2025, 2460, 1845, 555, kBig, Alignment::Right, kWindowText);
   txtNB = textBox("30", 3960, 2460, 900);
   label1 = label("Total: $", 2160, 3300, 1755, 555, kBig, Alignment::Right, kWindowText);

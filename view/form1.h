@@ -8,6 +8,7 @@
 #include "stats/history.h"
 #include "toolkit/controls.h"
 #include "toolkit/toolkit.h"
+#include "view/projection.h"
 
 namespace ovali {
 
@@ -48,8 +49,8 @@ struct Form1 {
   // Window.
   std::string caption;  // the title bar
   bool visible = true;
-  float clientWidth = 8775;
-  float clientHeight = 6930;
+  float clientWidth = kDesignWidth;
+  float clientHeight = kDesignHeight;
   Color backcolor = kWhite;
 
   // Inputs.

@@ -11,7 +11,8 @@
 namespace ovali {
 
 // "MS Sans Serif" is rare outside its home desktop; the metric-compatible
-// families that follow keep the captions close to their designed widths.
+// families that follow keep the captions close to their designed widths. The
+// build writes them into the page's shell (web/shell.html) too.
 inline constexpr std::array<std::string_view, 4> kFontFamilies{
     "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"};
 
@@ -29,6 +30,8 @@ inline constexpr double kSmallestCaptionPoints = 8.25;
 inline constexpr std::string_view kRoundName = "Round";
 inline constexpr std::string_view kLinkDescription = "Help link";
 
+// The program's name, the window's first title. The build writes it into the
+// page's shell and manifest, and checks that the desktop files say the same.
 inline constexpr std::string_view kProgramName = "The Ovalin Game";
 
 // Message boxes and menus grow with the picture, for the back of a room,

@@ -26,6 +26,10 @@ struct PixelRect {
 enum class Area { Board, Inputs, Ladder, Links, Controls, Counter };
 inline constexpr std::size_t kAreaCount = 6;
 
+// The window's design size in twips: 585 x 462 pixels at 96 dpi.
+inline constexpr double kDesignWidth = 8775;
+inline constexpr double kDesignHeight = 6930;
+
 // A box in twips.
 struct TwipsBox {
   double left = 0, top = 0, width = 0, height = 0;

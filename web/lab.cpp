@@ -1,41 +1,14 @@
 // The Explorations lab's panel in the page (web/js/lab.js): what the
 // presenter sends it, and what the user does in it.
 
-#include <emscripten.h>
-
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "view/drawing.h"
 #include "view/labpanel.h"
+#include "web/bridges.h"
 #include "web/page.h"
-
-EM_JS(void, ovali_lab_words,
-      (const char* title, const char* chooser, const char* versus, const char* copy,
-       const char* copyDescription, const char* close, const char* progress),
-      {
-        Ovali.lab.words(UTF8ToString(title), UTF8ToString(chooser), UTF8ToString(versus),
-                        UTF8ToString(copy), UTF8ToString(copyDescription), UTF8ToString(close),
-                        UTF8ToString(progress));
-      });
-EM_JS(void, ovali_lab_show, (int on), { Ovali.lab.show(on); });
-EM_JS(void, ovali_lab_view,
-      (const char* experiments, int chosen, int choosable, int versusShown, const char* versus,
-       const char* versusError, const char* run, int done, int games, const char* progress,
-       const char* plan, const char* notes, const char* sentence, int copyable),
-      {
-        Ovali.lab.view(UTF8ToString(experiments), chosen, choosable, versusShown,
-                       UTF8ToString(versus), UTF8ToString(versusError), UTF8ToString(run), done,
-                       games, UTF8ToString(progress), UTF8ToString(plan), UTF8ToString(notes),
-                       UTF8ToString(sentence), copyable);
-      });
-EM_JS(void, ovali_lab_picture, (const char* svg), { Ovali.lab.picture(UTF8ToString(svg)); });
-EM_JS(int, ovali_lab_versus_size, (), { return lengthBytesUTF8(Ovali.lab.versus()); });
-EM_JS(void, ovali_lab_versus_copy, (char* out, int size),
-      { stringToUTF8(Ovali.lab.versus(), out, size); });
-EM_JS(void, ovali_copy, (const char* text, int size),
-      { Ovali.services.copy(UTF8ToString(text, size)); });
 
 namespace ovali {
 

@@ -1,22 +1,12 @@
 #include "web/labworkers.h"
 
-#include <emscripten.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "lab/results.h"
 #include "lab/wire.h"
-
-EM_JS(int, ovali_lab_workers_start, (const char* text, int size, int jobs),
-      { return Ovali.labWorkers.start(text, size, jobs); });
-EM_JS(void, ovali_lab_workers_stop, (), { Ovali.labWorkers.stop(); });
-EM_JS(int, ovali_lab_workers_take, (int* job), { return Ovali.labWorkers.take(job); });
-EM_JS(void, ovali_lab_workers_copy, (double* out), { Ovali.labWorkers.copy(out); });
-EM_JS(int, ovali_lab_workers_failed, (), { return Ovali.labWorkers.failed(); });
-EM_JS(int, ovali_lab_workers_parallel, (), { return Ovali.labWorkers.parallel(); });
-EM_JS(void, ovali_lab_wake, (), { Ovali.labWorkers.wake(); });
+#include "web/bridges.h"
 
 namespace ovali {
 

@@ -1,91 +1,13 @@
 #include "web/page.h"
 
-#include <emscripten.h>
-
 #include <algorithm>
 #include <string_view>
 
 #include "view/arrangements.h"
 #include "view/drawing.h"
 #include "view/look.h"
+#include "web/bridges.h"
 #include "web/events.h"
-
-// ---- Elements. Strings cross as pointer and length.
-
-EM_JS(int, ovali_group, (const char* id, const char* name),
-      { return Ovali.elements.group(UTF8ToString(id), UTF8ToString(name)); });
-EM_JS(int, ovali_label, (const char* id, int group),
-      { return Ovali.elements.label(UTF8ToString(id), group); });
-EM_JS(int, ovali_link, (const char* id, int index),
-      { return Ovali.elements.link(UTF8ToString(id), index); });
-EM_JS(int, ovali_field, (const char* id, int field, int focus),
-      { return Ovali.elements.field(UTF8ToString(id), field, focus); });
-EM_JS(int, ovali_button, (const char* id, int index, int focus),
-      { return Ovali.elements.button(UTF8ToString(id), index, focus); });
-EM_JS(int, ovali_check_box, (const char* id, int focus),
-      { return Ovali.elements.checkBox(UTF8ToString(id), focus); });
-EM_JS(int, ovali_circle, (const char* id), { return Ovali.elements.circle(UTF8ToString(id)); });
-EM_JS(int, ovali_line, (), { return Ovali.elements.line(); });
-EM_JS(int, ovali_bar_item, (const char* id, const char* kind, int index, int hasMenu),
-      { return Ovali.menubar.barItem(UTF8ToString(id), UTF8ToString(kind), index, hasMenu); });
-EM_JS(int, ovali_menu_item, (int bar, const char* id, const char* kind, int index, int checkable), {
-  return Ovali.menubar.menuItem(bar, UTF8ToString(id), UTF8ToString(kind), index, checkable);
-});
-EM_JS(void, ovali_start, (const char* codes), { Ovali.queue.start(UTF8ToString(codes)); });
-
-EM_JS(void, ovali_text, (int h, const char* text, int size),
-      { Ovali.elements.text(h, UTF8ToString(text, size)); });
-EM_JS(void, ovali_look,
-      (int h, int px, int bold, int italic, int underline, const char* color, const char* align), {
-        Ovali.elements.look(h, px, bold, italic, underline, UTF8ToString(color),
-                            UTF8ToString(align));
-      });
-EM_JS(double, ovali_measure, (int h, int px), { return Ovali.elements.measure(h, px); });
-EM_JS(void, ovali_fitted, (int h, int px), { Ovali.elements.fitted(h, px); });
-EM_JS(void, ovali_place, (int h, double x, double y, double w, double hh),
-      { Ovali.elements.place(h, x, y, w, hh); });
-EM_JS(void, ovali_fill, (int h, const char* color, double ring),
-      { Ovali.elements.fill(h, UTF8ToString(color), ring); });
-EM_JS(void, ovali_ends,
-      (int h, double x1, double y1, double x2, double y2, const char* color, double width),
-      { Ovali.elements.ends(h, x1, y1, x2, y2, UTF8ToString(color), width); });
-EM_JS(void, ovali_visible, (int h, int on), { Ovali.elements.visible(h, on); });
-EM_JS(void, ovali_enabled, (int h, int on), { Ovali.elements.enabled(h, on); });
-EM_JS(void, ovali_value, (int h, const char* text, int size),
-      { Ovali.elements.value(h, UTF8ToString(text, size)); });
-EM_JS(int, ovali_value_size, (int h), { return lengthBytesUTF8(Ovali.elements.get(h).value); });
-EM_JS(void, ovali_value_copy, (int h, char* out, int size),
-      { stringToUTF8(Ovali.elements.get(h).value, out, size); });
-EM_JS(void, ovali_select, (int h, int start, int length),
-      { Ovali.elements.select(h, start, length); });
-EM_JS(void, ovali_selection, (int h, int* out), { Ovali.elements.selection(h, out); });
-EM_JS(void, ovali_checked, (int h, int on), { Ovali.elements.checked(h, on); });
-EM_JS(void, ovali_name, (int h, const char* name, int size),
-      { Ovali.elements.name(h, UTF8ToString(name, size)); });
-EM_JS(void, ovali_describe, (int h, const char* text, int size),
-      { Ovali.elements.describe(h, UTF8ToString(text, size)); });
-EM_JS(void, ovali_role, (int h, const char* role), { Ovali.elements.role(h, UTF8ToString(role)); });
-EM_JS(void, ovali_focus, (int h), { Ovali.elements.focus(h); });
-EM_JS(int, ovali_focused, (), { return Ovali.elements.focused(); });
-EM_JS(void, ovali_field_keys, (int h, const char* keys), { Ovali.elements.keys(h, UTF8ToString(keys)); });
-EM_JS(void, ovali_raise, (const char* panel), { Ovali.page.raise(UTF8ToString(panel)); });
-EM_JS(void, ovali_menu_state, (int h, const char* caption, int checked, int enabled),
-      { Ovali.menubar.state(h, UTF8ToString(caption), checked, enabled); });
-EM_JS(void, ovali_title, (const char* title, const char* phase),
-      { Ovali.page.title(UTF8ToString(title), UTF8ToString(phase)); });
-EM_JS(void, ovali_announce, (const char* panel, const char* text, int size),
-      { Ovali.page.announceIn(UTF8ToString(panel), UTF8ToString(text, size)); });
-EM_JS(int, ovali_query_size, (), { return lengthBytesUTF8(location.search); });
-EM_JS(void, ovali_query_copy, (char* out, int size), { stringToUTF8(location.search, out, size); });
-EM_JS(void, ovali_address, (const char* query), { Ovali.page.address(UTF8ToString(query)); });
-EM_JS(void, ovali_layout, (const char* family, int boxPx, int menuPx),
-      { Ovali.page.layout(UTF8ToString(family), boxPx, menuPx); });
-EM_JS(void, ovali_stage_size, (double* out), { Ovali.elements.stageSize(out); });
-EM_JS(void, ovali_extent, (double width, double height), { Ovali.page.extent(width, height); });
-EM_JS(int, ovali_take, (int* out), { return Ovali.queue.take(out); });
-EM_JS(void, ovali_history_show, (int on, const char* help),
-      { Ovali.history.show(on, UTF8ToString(help)); });
-EM_JS(void, ovali_history_draw, (const char* svg), { Ovali.history.draw(UTF8ToString(svg)); });
 
 namespace ovali {
 

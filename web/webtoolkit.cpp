@@ -5,22 +5,8 @@
 #include <cmath>
 
 #include "view/drawing.h"
+#include "web/bridges.h"
 #include "web/page.h"
-
-// The functions the game sleeps in; the build lists them for Asyncify.
-EM_JS(void, ovali_wait_event, (double ms),
-      { return Asyncify.handleSleep(function(wakeUp) { Ovali.queue.wait(ms, wakeUp); }); });
-EM_JS(void, ovali_yield, (),
-      { return Asyncify.handleSleep(function(wakeUp) { Ovali.queue.soon(wakeUp); }); });
-EM_JS(void, ovali_sleep_forever, (), { return Asyncify.handleSleep(function(wakeUp){}); });
-
-EM_JS(int, ovali_box, (const char* text, int size, const char* picture),
-      { return Ovali.msgbox.open(UTF8ToString(text, size), UTF8ToString(picture)); });
-EM_JS(int, ovali_box_open, (int depth), { return Ovali.msgbox.isOpen(depth); });
-EM_JS(void, ovali_beep, (), { Ovali.services.beep(); });
-EM_JS(double, ovali_seconds_since_midnight, (), { return Ovali.services.secondsSinceMidnight(); });
-EM_JS(double, ovali_clock_seed, (), { return Ovali.services.clockSeed(); });
-EM_JS(void, ovali_end, (), { Ovali.page.end(); });
 
 namespace ovali {
 
