@@ -15,8 +15,10 @@ std::string roundAnnouncement(const Form1& f) {
 }
 
 std::string playerName(std::int16_t index, std::int16_t players) {
-  return "Player " + std::to_string(index + 1) + " of " + std::to_string(players) +
-         (index % 2 ? ", inner ring" : ", outer ring");
+  // Before the first deal the window shows one player of none yet.
+  std::string name = "Player " + std::to_string(index + 1);
+  if (players > 0) name += " of " + std::to_string(players);
+  return name + (index % 2 ? ", inner ring" : ", outer ring");
 }
 
 std::string spokenNumber(std::string_view name, std::string_view unit, std::string_view number) {

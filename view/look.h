@@ -65,7 +65,8 @@ std::string tabTitle(const Form1& f);
 std::string roundAnnouncement(const Form1& f);
 
 // "Player 4 of 30, inner ring" for the player at index 3: players are
-// counted from 1, and those at odd indexes stand in the inner ring.
+// counted from 1, and those at odd indexes stand in the inner ring; before
+// the first deal there are none to count ("Player 1, outer ring").
 std::string playerName(std::int16_t index, std::int16_t players);
 
 // What a screen reader says of a label that shows a number, in one: what it

@@ -103,8 +103,8 @@ class Page(unittest.TestCase):
         self.assertEqual([self.el(f).get_attribute("aria-label") for f in
                           ("txtNB", "txtDollars", "txtNTrade")],
                          ["Players:", "Total: $", "Units: $"])
-        self.assertEqual(self.el("C").get_attribute("aria-label"), "Round")
-        self.assertEqual(self.el("T_2").get_attribute("aria-label"), "Players with $2")
+        self.assertEqual(self.el("C").get_attribute("aria-label"), "Round: 0")
+        self.assertEqual(self.el("T_2").get_attribute("aria-label"), "Players with $2: 0")
         self.assertEqual(self.el("Label3_0").tag_name, "a")
 
     def test_reset_deals_thirty_dollars_to_thirty_players(self):
@@ -112,8 +112,9 @@ class Page(unittest.TestCase):
         wait_for(lambda: len(self.players()) == 30)
         self.assertEqual(self.players(), [1] * 30)
         self.assertEqual([self.text(f"T_{i}") for i in range(8)], ["0", "30"] + ["0"] * 6)
-        self.assertEqual(self.el("P_3").get_attribute("aria-label"), "Player 3, inner ring")
-        self.assertEqual(self.el("P_4").get_attribute("aria-description"), "1")
+        self.assertEqual(self.el("P_3").get_attribute("aria-label"), "Player 4 of 30, inner ring: $1")
+        # Its money is read once, in the name.
+        self.assertIsNone(self.el("P_4").get_attribute("aria-description"))
         # At their places: on two rings around one centre, each player apart.
         places = self.js(
             "return [...document.querySelectorAll('[id^=\"P_\"]')].filter(e => !e.hidden)"

@@ -623,8 +623,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Spoken{"txtNB", "Players:"}, Spoken{"txtDollars", "Total: $"},
                       Spoken{"txtNTrade", "Units: $"}, Spoken{"Command1_0", "Start"},
                       Spoken{"Command1_4", "Analyze"}, Spoken{"chkFast", "fast"},
-                      Spoken{"P_0", "Player 0, outer ring"}, Spoken{"T_2", "Players with $2"},
-                      Spoken{"TS_2", "Outer-ring players with $2"}, Spoken{"C", "Round"},
+                      Spoken{"P_0", "Player 1, outer ring: $1"},
+                      Spoken{"T_2", "Players with $2: 0"},
+                      Spoken{"TS_2", "Outer-ring players with $2: 0"}, Spoken{"C", "Round: 0"},
                       Spoken{"Label3_3", "Explorations"}, Spoken{"lbl2_6", "$6"}),
     [](const auto& info) { return std::string(info.param.control); });
 
@@ -638,17 +639,17 @@ TEST(Window, CaptionsAreReadableUnderTheirNames) {
   const auto spoken = [&o](const char* name, QAccessible::Text text) {
     return QAccessible::queryAccessibleInterface(o.find<QWidget>(name))->text(text);
   };
-  EXPECT_EQ(spoken("P_3", QAccessible::Name), QStringLiteral("Player 3, inner ring"));
-  EXPECT_EQ(spoken("P_3", QAccessible::Description), QStringLiteral("4"));
-  EXPECT_EQ(spoken("C", QAccessible::Description), QStringLiteral("12"));
+  // Read once, in the name: not again as a description.
+  EXPECT_EQ(spoken("P_3", QAccessible::Name), QStringLiteral("Player 4, inner ring: $4"));
+  EXPECT_EQ(spoken("P_3", QAccessible::Description), QString());
+  EXPECT_EQ(spoken("C", QAccessible::Name), QStringLiteral("Round: 12"));
 
-  // A caption that changes is read anew under the same name.
+  // A caption that changes is read anew.
   o.f.T(2).caption = "17";
   o.f.P(3).caption = "5";
   o.w.sync();
-  EXPECT_EQ(spoken("T_2", QAccessible::Name), QStringLiteral("Players with $2"));
-  EXPECT_EQ(spoken("T_2", QAccessible::Description), QStringLiteral("17"));
-  EXPECT_EQ(spoken("P_3", QAccessible::Description), QStringLiteral("5"));
+  EXPECT_EQ(spoken("T_2", QAccessible::Name), QStringLiteral("Players with $2: 17"));
+  EXPECT_EQ(spoken("P_3", QAccessible::Name), QStringLiteral("Player 4, inner ring: $5"));
 }
 
 TEST(Window, HelpLinksAreLinksAScreenReaderCanFollow) {
@@ -672,7 +673,7 @@ TEST(Window, TheCountsSayWhichRingTheyCountWhileRingsAreApart) {
   o.f.TS(1).visible = true;
   o.w.sync();
   EXPECT_EQ(QAccessible::queryAccessibleInterface(o.find<QWidget>("T_1"))->text(QAccessible::Name),
-            QStringLiteral("Inner-ring players with $1"));
+            QStringLiteral("Inner-ring players with $1: 0"));
 }
 
 }  // namespace
