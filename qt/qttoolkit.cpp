@@ -24,7 +24,8 @@ void QtToolkit::msgboxWithChart(std::string_view text, const Chart& chart) {
 void QtToolkit::showBox(std::string_view text, const Chart* chart) {
   // The box holds the game until it closes: show the window as it stands.
   if (window_) window_->sync();
-  MessageDialog box(window_, text, chart);
+  MessageDialog box(
+      window_, messageBoxOf(text, chart, window_ ? window_->board()->projection().scale() : 1));
   box.exec();
   if (window_) {
     // A window manager gives the focus back to the window; without one the

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "view/drawing.h"
+#include "view/messagebox.h"
 #include "web/page.h"
 
 // The functions the game sleeps in; the build lists them for Asyncify.
@@ -17,6 +18,12 @@ EM_JS(void, ovali_sleep_forever, (), { return Asyncify.handleSleep(function(wake
 EM_JS(int, ovali_box, (const char* text, int size, const char* picture),
       { return Ovali.msgbox.open(UTF8ToString(text, size), UTF8ToString(picture)); });
 EM_JS(int, ovali_box_open, (int depth), { return Ovali.msgbox.isOpen(depth); });
+EM_JS(int, ovali_box_copy_size, (int depth), {
+  const text = Ovali.msgbox.copyAsked(depth);
+  return text == null ? -1 : lengthBytesUTF8(text);
+});
+EM_JS(void, ovali_box_copy_take, (int depth, char* out, int size),
+      { stringToUTF8(Ovali.msgbox.copyTaken(depth), out, size); });
 EM_JS(void, ovali_beep, (), { Ovali.services.beep(); });
 EM_JS(double, ovali_seconds_since_midnight, (), { return Ovali.services.secondsSinceMidnight(); });
 EM_JS(double, ovali_clock_seed, (), { return Ovali.services.clockSeed(); });
@@ -31,17 +38,28 @@ void WebToolkit::wait(double ms) {
   if (page_) page_->dispatch();
 }
 
-void WebToolkit::msgbox(std::string_view text) { showBox(text, {}); }
+void WebToolkit::msgbox(std::string_view text) { showBox(text, nullptr); }
 
 void WebToolkit::msgboxWithChart(std::string_view text, const Chart& chart) {
-  // At least its design size, larger with the picture on a large screen.
-  showBox(text, svgOf(drawingOf({chart}), page_ ? std::fmax(1.0, page_->scale()) : 1.0));
+  showBox(text, &chart);
 }
 
-void WebToolkit::showBox(std::string_view text, const std::string& picture) {
+void WebToolkit::showBox(std::string_view text, const Chart* chart) {
   if (page_) page_->sync();
-  const int depth = ovali_box(text.data(), static_cast<int>(text.size()), picture.c_str());
-  while (ovali_box_open(depth)) wait(-1);
+  const MessageBox box = messageBoxOf(text, chart, page_ ? page_->scale() : 1);
+  const std::string data = pageDataOf(box);
+  const std::string picture = box.chart ? svgOf(*box.chart, box.chartScale) : std::string();
+  const int depth = ovali_box(data.data(), static_cast<int>(data.size()), picture.c_str());
+  while (ovali_box_open(depth)) {
+    wait(-1);
+    // Ctrl+C in the box: the page said what is selected in it.
+    const int size = ovali_box_copy_size(depth);
+    if (size < 0) continue;
+    std::string selected(static_cast<std::size_t>(size) + 1, '\0');
+    ovali_box_copy_take(depth, selected.data(), static_cast<int>(selected.size()));
+    selected.resize(selected.size() - 1);
+    if (page_) page_->copy(copiedText(box, selected));
+  }
 }
 
 void WebToolkit::doevents() {

@@ -45,7 +45,7 @@ class WebToolkit : public Toolkit {
   void wait(double ms);
 
  private:
-  void showBox(std::string_view text, const std::string& picture);
+  void showBox(std::string_view text, const Chart* chart);
 
   Page* page_ = nullptr;
   unsigned passes_ = 0;
