@@ -6,12 +6,14 @@
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTextLayout>
 #include <QTextOption>
@@ -19,6 +21,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "qt/chartview.h"
 
@@ -29,21 +32,18 @@ namespace {
 // Lines of about this many characters, as message boxes usually wrap.
 constexpr int kWrapCharacters = 72;
 
-}  // namespace
-
-QString MessageDialog::displayText(std::string_view text) {
-  QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return s;
+QString fromUtf8(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-MessageDialog::MessageDialog(QWidget* parent, std::string_view text, const Chart* chart)
-    : QDialog(parent), text_(displayText(text)) {
-  setWindowTitle(QStringLiteral("ovali"));
+}  // namespace
+
+MessageDialog::MessageDialog(QWidget* parent, MessageBox box)
+    : QDialog(parent), box_(std::move(box)), text_(fromUtf8(box_.text)) {
+  setWindowTitle(fromUtf8(box_.caption));
   setModal(true);
-  setAccessibleName(QStringLiteral("ovali"));
-  setAccessibleDescription(text_);
+  // Named by its first words; the text itself is read once, in the view.
+  setAccessibleName(fromUtf8(box_.name));
 
   view_ = new QTextEdit(this);
   view_->setObjectName(QStringLiteral("message"));
@@ -58,16 +58,21 @@ MessageDialog::MessageDialog(QWidget* parent, std::string_view text, const Chart
   pal.setColor(QPalette::Base, pal.color(QPalette::Window));
   view_->setPalette(pal);
 
-  // The report's columns are a label and two numbers padded with spaces to
-  // six characters; in a proportional font spaces are narrower than digits,
-  // so the number columns are right-aligned at their tab stops.
+  // The report's columns are a label and numbers padded with spaces to six
+  // characters; in a proportional font spaces are narrower than digits, so
+  // a number column ends at its tab stop, and the others start at theirs.
   const QFontMetrics fm(view_->font());
   const qreal number = fm.horizontalAdvance(QStringLiteral("0000.0")) + fm.averageCharWidth();
-  const qreal first = fm.horizontalAdvance(QStringLiteral("$0000")) + fm.averageCharWidth();
-  const QList<QTextOption::Tab> tabs{
-      QTextOption::Tab(first + number, QTextOption::RightTab),
-      QTextOption::Tab(first + 2 * number, QTextOption::RightTab),
-      QTextOption::Tab(first + 2 * number + fm.averageCharWidth(), QTextOption::LeftTab)};
+  qreal stop = fm.horizontalAdvance(QStringLiteral("$0000")) + fm.averageCharWidth();
+  QList<QTextOption::Tab> tabs;
+  for (int column = 1; column < kBoxColumns; ++column) {
+    if (isNumberColumn(column)) {
+      stop += number;
+      tabs.append(QTextOption::Tab(stop, QTextOption::RightTab));
+    } else {
+      tabs.append(QTextOption::Tab(stop + fm.averageCharWidth(), QTextOption::LeftTab));
+    }
+  }
   QTextOption option = view_->document()->defaultTextOption();
   option.setTabs(tabs);
   option.setWrapMode(QTextOption::WordWrap);
@@ -88,8 +93,8 @@ MessageDialog::MessageDialog(QWidget* parent, std::string_view text, const Chart
   qreal longest = 0;
   QTextOption unwrapped = option;
   unwrapped.setWrapMode(QTextOption::NoWrap);
-  for (const QString& line : text_.split(QLatin1Char('\n'))) {
-    QTextLayout layout(line, view_->font());
+  for (const BoxLine& line : box_.lines) {
+    QTextLayout layout(fromUtf8(line.text), view_->font());
     layout.setTextOption(unwrapped);
     layout.beginLayout();
     QTextLine laid = layout.createLine();
@@ -106,8 +111,17 @@ MessageDialog::MessageDialog(QWidget* parent, std::string_view text, const Chart
   if (const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen()) {
     maxHeight = screen->availableGeometry().height() * 3 / 4;
   }
-  if (chart) {
-    chart_ = new ChartView(this, drawingOf({*chart}));
+  if (box_.chart) {
+    chart_ = new ChartView(this, *box_.chart);
+    // Larger with the window, but leaving room for the text, as the page's
+    // box does on a small screen.
+    const double scale =
+        std::min(box_.chartScale, std::max(1.0, maxHeight / 2.0 / box_.chart->height));
+    if (scale != 1) {
+      chart_->setScaled(true);
+      chart_->setFixedSize(static_cast<int>(std::ceil(box_.chart->width * scale)),
+                           static_cast<int>(std::ceil(box_.chart->height * scale)));
+    }
     maxHeight = std::max(maxHeight - chart_->height(), 4 * fm.height());
   }
   const int height = static_cast<int>(std::ceil(measure->size().height()));
@@ -136,15 +150,27 @@ MessageDialog::MessageDialog(QWidget* parent, std::string_view text, const Chart
   copyAction->setShortcutContext(Qt::WindowShortcut);
   connect(copyAction, &QAction::triggered, this, &MessageDialog::copy);
   addAction(copyAction);
+  // The view would copy its selection alone, and nothing without one.
+  view_->installEventFilter(this);
 
   ok_->setFocus();
 }
 
+bool MessageDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_ &&
+      (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    if (event->type() == QEvent::KeyPress) copy();
+    event->accept();
+    return event->type() == QEvent::KeyPress;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
 void MessageDialog::copy() {
-  if (view_->textCursor().hasSelection()) {
-    view_->copy();
-  } else if (QClipboard* clipboard = QGuiApplication::clipboard()) {
-    clipboard->setText(text_);
+  const std::string selected = view_->textCursor().selection().toPlainText().toStdString();
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+    clipboard->setText(fromUtf8(copiedText(box_, selected)));
   }
 }
 

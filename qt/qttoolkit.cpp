@@ -18,7 +18,8 @@ void QtToolkit::show() {
 }
 
 void QtToolkit::box(std::string_view text, const Chart* chart) {
-  MessageDialog dialog(window_, text, chart);
+  MessageDialog dialog(
+      window_, messageBoxOf(text, chart, window_ ? window_->board()->projection().scale() : 1));
   dialog.exec();
   if (window_) {
     // A window manager gives the focus back to the window; without one the

@@ -98,6 +98,8 @@ void ovali_sleep_forever(void);
 
 int ovali_box(const char* text, int size, const char* picture);
 int ovali_box_open(int depth);
+int ovali_box_copy_size(int depth);
+void ovali_box_copy_take(int depth, char* out, int size);
 void ovali_beep(void);
 double ovali_seconds_since_midnight(void);
 double ovali_clock_seed(void);

@@ -19,6 +19,7 @@ namespace ovali {
   X(Menu, "menu")               \
   X(Link, "link")               \
   X(BoxClosed, "boxClosed")     \
+  X(BoxCopy, "boxCopy")         \
   X(Resize, "resize")           \
   X(History, "history")         \
   X(CopyHistory, "copyHistory") \

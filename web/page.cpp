@@ -177,6 +177,7 @@ void Page::dispatch() {
         break;
       case PageEvent::LabGame:    // a game came in, or is due: the next sync takes it
       case PageEvent::BoxClosed:  // it only woke the game
+      case PageEvent::BoxCopy:    // the box's own loop takes it
       case PageEvent::None:
         break;
     }

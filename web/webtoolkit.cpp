@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "view/drawing.h"
+#include "view/messagebox.h"
 #include "web/bridges.h"
 #include "web/page.h"
 
@@ -22,11 +23,20 @@ void WebToolkit::show() {
 }
 
 void WebToolkit::box(std::string_view text, const Chart* chart) {
-  // At least its design size, larger with the picture on a large screen.
-  const std::string picture =
-      chart ? svgOf(drawingOf({*chart}), page_ ? std::fmax(1.0, page_->scale()) : 1.0) : "";
-  const int depth = ovali_box(text.data(), static_cast<int>(text.size()), picture.c_str());
-  while (ovali_box_open(depth)) wait(-1);
+  const MessageBox box = messageBoxOf(text, chart, page_ ? page_->scale() : 1);
+  const std::string data = pageDataOf(box);
+  const std::string picture = box.chart ? svgOf(*box.chart, box.chartScale) : std::string();
+  const int depth = ovali_box(data.data(), static_cast<int>(data.size()), picture.c_str());
+  while (ovali_box_open(depth)) {
+    wait(-1);
+    // Ctrl+C in the box: the page said what is selected in it.
+    const int size = ovali_box_copy_size(depth);
+    if (size < 0) continue;
+    std::string selected(static_cast<std::size_t>(size) + 1, '\0');
+    ovali_box_copy_take(depth, selected.data(), static_cast<int>(selected.size()));
+    selected.resize(selected.size() - 1);
+    if (page_) page_->copy(copiedText(box, selected));
+  }
 }
 
 void WebToolkit::pass() {

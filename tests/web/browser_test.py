@@ -63,6 +63,32 @@ class Page(unittest.TestCase):
             "var d = document.querySelector('dialog[open]');"
             "return d && d.querySelector('.message').textContent"))
 
+    def box_reading(self):
+        """The open box as the accessibility tree has it: the dialog's role, name and
+        description, and each table's rows as the names of their cells."""
+        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        by_id = {n["nodeId"]: n for n in nodes}
+
+        def value(node, key):
+            return node.get(key, {}).get("value", "")
+
+        def below(node, role):
+            found = []
+            for child in node.get("childIds", []):
+                child = by_id.get(child)
+                if child is None:
+                    continue
+                if value(child, "role") == role:
+                    found.append(child)
+                else:
+                    found += below(child, role)
+            return found
+
+        dialog = next(n for n in nodes if value(n, "role") == "dialog" and not n.get("ignored"))
+        tables = [[[value(cell, "name").strip() for cell in below(row, "cell")]
+                   for row in below(table, "row")] for table in below(dialog, "table")]
+        return value(dialog, "role"), value(dialog, "name"), value(dialog, "description"), tables
+
     def no_box(self):
         wait_for(lambda: self.js("return !document.querySelector('dialog[open]')"))
 
@@ -144,8 +170,9 @@ class Page(unittest.TestCase):
     def test_enter_walks_the_fields_with_a_validation_message(self):
         self.keys("31", Keys.ENTER)
         self.assertEqual(self.box(), "The number of players must be even.")
-        self.assertEqual(self.js("return document.querySelector('dialog[open]')"
-                                 ".getAttribute('aria-labelledby')"), "box_title_0")
+        self.assertEqual(self.box_reading(),
+                         ("dialog", "The number of players must be even.", "", []))
+        self.assertEqual(self.text("box_title_0"), "ovali")
         self.keys(Keys.ENTER)
         self.no_box()
         wait_for(lambda: self.focused() == ["txtDollars", 0, 2])
@@ -252,6 +279,25 @@ class Page(unittest.TestCase):
             + ["step"] * 12 + ["analyze"], check=True, capture_output=True).stdout
         self.assertEqual(page.encode(), native.replace(b"\r", b"\n"))
         self.assertIn("after ", page)
+        # Read as a dialog named by its first sentence, the text once, the table row by row.
+        role, name, description, tables = self.box_reading()
+        self.assertEqual((role, name, description), (
+            "dialog", "On the left are listed the average number of players receiving the "
+            "indicated amount of money.", ""))
+        rows = [line.split("\t") for line in page.splitlines() if "\t" in line]
+        self.assertEqual(tables, [[[cell.strip() for cell in row] for row in rows]])
+        self.assertEqual(tables[0][0], ["", "avg.", "Ovali."])
+        # Ctrl+C with nothing selected copies the whole text.
+        self.js("window.copied = null; navigator.clipboard.writeText ="
+                " function (t) { window.copied = t; return Promise.resolve(); };")
+        self.chord(Keys.CONTROL, "c")
+        self.assertEqual(wait_for(lambda: self.js("return window.copied")), page)
+        # With a selection, the selection.
+        self.js("window.copied = null; var m = document.querySelector('dialog[open] .message');"
+                "var row = m.querySelector('[role=row]:last-child');"
+                "window.getSelection().selectAllChildren(row);")
+        self.chord(Keys.CONTROL, "c")
+        self.assertEqual(wait_for(lambda: self.js("return window.copied")), "\t".join(rows[-1]))
         # Above the text, the chart: an image to a screen reader, one bar per listed amount.
         chart = self.js("var svg = document.querySelector('dialog[open] svg');"
                         "return svg && [svg.getAttribute('role'), svg.getAttribute('aria-label'),"

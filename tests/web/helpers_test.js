@@ -8,7 +8,7 @@ const test = require('node:test');
 const vm = require('node:vm');
 
 const source = fs.readFileSync(process.argv[2], 'utf8');
-const { accessKey, accessKeyOf, rows, cellClass, step, codes } =
+const { accessKey, accessKeyOf, step, codes } =
   vm.runInNewContext(source + '\nOvali.helpers;');
 
 test('a caption\'s access key is the letter after "&"', () => {
@@ -38,21 +38,6 @@ test('Alt or Alt+Shift with a letter asks for an access key', () => {
     ['Alt+F10', key({ altKey: true, key: 'F10', code: 'F10' }), ''],
   ];
   for (const [name, event, expected] of table) assert.equal(accessKeyOf(event), expected, name);
-});
-
-test('a box text becomes lines and rows of cells', () => {
-  const table = [
-    ['plain lines, any line break', 'a\r\nb\rc\nd', ['a', 'b', 'c', 'd']],
-    ['a row keeps its empty cells', 'x\t\t3', [['x', '', '3']]],
-    ['rows among lines', 'Head\r$1\t2.5\t3\rEnd',
-     ['Head', ['$1', '2.5', '3'], 'End']],
-    ['an empty text is one empty line', '', ['']],
-  ];
-  for (const [name, text, expected] of table) {
-    assert.deepEqual(JSON.parse(JSON.stringify(rows(text))), expected, name);
-  }
-  assert.deepEqual([0, 1, 2, 3, 7].map(cellClass),
-                   ['cell c0', 'cell c1', 'cell c2', 'cell c3', 'cell c3']);
 });
 
 test('the arrows step round a menu', () => {

@@ -85,6 +85,7 @@ class BoxCloser {
  public:
   struct Box {
     QString title;
+    QString name;  // what a screen reader calls the box
     QString text;
     QImage chart;       // as drawn above the text; null when there is none
     QString chartName;  // what a screen reader calls the chart, if an image
@@ -95,7 +96,7 @@ class BoxCloser {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<MessageDialog*>(QApplication::activeModalWidget())) {
-        Box seen{box->windowTitle(), box->text(), {}, {}};
+        Box seen{box->windowTitle(), box->accessibleName(), box->text(), {}, {}};
         if (ChartView* chart = box->chartView()) {
           seen.chart = chart->grab().toImage();
           QAccessibleInterface* a = QAccessible::queryAccessibleInterface(chart);

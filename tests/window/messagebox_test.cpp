@@ -17,30 +17,6 @@
 namespace ovali::window_testing {
 namespace {
 
-struct Conversion {
-  const char* name;
-  std::string game;
-  QString shown;
-};
-
-class DisplayText : public ::testing::TestWithParam<Conversion> {};
-
-TEST_P(DisplayText, CarriageReturnsBreakLinesAndTabsStay) {
-  EXPECT_EQ(MessageDialog::displayText(GetParam().game), GetParam().shown);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    MessageBox, DisplayText,
-    ::testing::Values(
-        Conversion{"LoneReturnIsALineBreak", "one\rtwo", QStringLiteral("one\ntwo")},
-        Conversion{"TwoReturnsAreABlankLine", "one\r\rtwo", QStringLiteral("one\n\ntwo")},
-        Conversion{"ReturnLineFeedIsOneBreak", "one\r\ntwo", QStringLiteral("one\ntwo")},
-        Conversion{"TrailingBlankLineKept", "end\r\r", QStringLiteral("end\n\n")},
-        Conversion{"TabsKept", "$7\t   0.1\t   0.1\t\r", QStringLiteral("$7\t   0.1\t   0.1\t\n")},
-        Conversion{"QuotesAndSpacesKept", "    \"Go!\" ", QStringLiteral("    \"Go!\" ")},
-        Conversion{"Utf8", "caf\xc3\xa9", QStringLiteral("caf\u00e9")}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 // A report as the analysis writes it: a header and rows of a dollar amount
 // and two numbers padded to six characters.
 const std::string kReport =
@@ -48,7 +24,7 @@ const std::string kReport =
     "$0\t 100.0\t  15.0\t\r\rafter 120 exchanges";
 
 TEST(MessageBox, TitledOvaliWithOnlyAnOkButton) {
-  MessageDialog box(nullptr, "Click on \"Start\" first.");
+  MessageDialog box(nullptr, messageBoxOf("Click on \"Start\" first."));
   EXPECT_EQ(box.windowTitle(), QStringLiteral("ovali"));
   EXPECT_TRUE(box.isModal());
   const auto* buttons = box.findChild<QDialogButtonBox*>();
@@ -59,13 +35,13 @@ TEST(MessageBox, TitledOvaliWithOnlyAnOkButton) {
 }
 
 TEST(MessageBox, OkClosesIt) {
-  MessageDialog box(nullptr, "text");
+  MessageDialog box(nullptr, messageBoxOf("text"));
   QTimer::singleShot(0, box.okButton(), &QPushButton::click);
   EXPECT_EQ(box.exec(), QDialog::Accepted);
 }
 
 TEST(MessageBox, NumberColumnsLineUpOnTheirRightEdges) {
-  MessageDialog box(nullptr, kReport);
+  MessageDialog box(nullptr, messageBoxOf(kReport));
   box.show();
   QTextDocument* doc = box.view()->document();
   // Where the n-th column of a row ends, in pixels from the left.
@@ -97,11 +73,17 @@ TEST(MessageBox, NumberColumnsLineUpOnTheirRightEdges) {
 }
 
 TEST(MessageBox, CopiesWithTabsAndLineBreaks) {
-  MessageDialog box(nullptr, kReport);
+  MessageDialog box(nullptr, messageBoxOf(kReport));
   box.show();
   QGuiApplication::clipboard()->clear();
+  const QString whole = QString::fromStdString(messageBoxOf(kReport).text);
   box.copy();  // nothing selected: the whole text
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), MessageDialog::displayText(kReport));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), whole);
+  // Also from the text itself, which alone would copy nothing.
+  QGuiApplication::clipboard()->clear();
+  box.view()->setFocus();
+  QTest::keyClick(box.view(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), whole);
 
   QTextCursor cursor(box.view()->document()->find(QStringLiteral("$1\t")));
   cursor.movePosition(QTextCursor::StartOfBlock);
@@ -115,7 +97,7 @@ TEST(MessageBox, CopiesWithTabsAndLineBreaks) {
 }
 
 TEST(MessageBox, TextCanBeSelectedWithTheKeyboard) {
-  MessageDialog box(nullptr, "one two");
+  MessageDialog box(nullptr, messageBoxOf("one two"));
   box.show();
   box.view()->setFocus();
   QTest::keyClick(box.view(), Qt::Key_Home);
@@ -126,16 +108,17 @@ TEST(MessageBox, TextCanBeSelectedWithTheKeyboard) {
   EXPECT_TRUE(box.view()->isReadOnly());
 }
 
-TEST(MessageBox, AScreenReaderReadsTheText) {
-  MessageDialog box(nullptr, "first\rsecond");
+TEST(MessageBox, AScreenReaderHearsItsFirstWordsThenTheTextOnce) {
+  MessageDialog box(nullptr, messageBoxOf("first\r\rsecond"));
   QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&box);
   ASSERT_NE(a, nullptr);
-  EXPECT_EQ(a->text(QAccessible::Description), QStringLiteral("first\nsecond"));
+  EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("first"));
+  EXPECT_EQ(a->text(QAccessible::Description), QString());
   QAccessibleInterface* text = QAccessible::queryAccessibleInterface(box.view());
   ASSERT_NE(text, nullptr);
   ASSERT_NE(text->textInterface(), nullptr);
   EXPECT_EQ(text->textInterface()->text(0, text->textInterface()->characterCount()),
-            QStringLiteral("first\nsecond"));
+            QStringLiteral("first\n\nsecond"));
 }
 
 // How many pixels of a chart are close to `colour`.
@@ -168,6 +151,8 @@ TEST(MessageBox, AnalysisDrawsTheChartAboveTheUnchangedReport) {
 
   const BoxCloser::Box& analysis = closer.boxes[1];
   EXPECT_EQ(analysis.title, QStringLiteral("ovali"));
+  EXPECT_EQ(analysis.name, QStringLiteral("On the left are listed the average number of players "
+                                          "receiving the indicated amount of money."));
   EXPECT_TRUE(analysis.text.contains(QStringLiteral("$0\t  12.5\t  15.0\t\n")));
   EXPECT_EQ(analysis.chartName, QStringLiteral("Chart of the averages and the theoretical counts"));
   const QImage& chart = analysis.chart;
@@ -175,12 +160,21 @@ TEST(MessageBox, AnalysisDrawsTheChartAboveTheUnchangedReport) {
   // Both series show: the bars of three averages, the line and its points.
   EXPECT_GT(pixelsNear(chart, QColor(0, 114, 178)), 3000);
   EXPECT_GT(pixelsNear(chart, QColor(213, 94, 0)), 400);
+
+  // A larger window shows it larger, as the page does, in its proportions.
+  o.w.resize(o.w.size() * 2);
+  ASSERT_TRUE(QTest::qWaitFor([&o] { return o.w.board()->projection().scale() > 1.5; }));
+  o.find<QPushButton>("Command1_4")->click();
+  ASSERT_EQ(closer.boxes.size(), 3u);
+  const QSize larger = closer.boxes[2].chart.deviceIndependentSize().toSize();
+  EXPECT_GT(larger.width(), 400);
+  EXPECT_NEAR(larger.height() * 400.0 / larger.width(), 220, 2);
 }
 
 TEST(MessageBox, ALongTextStaysOnTheScreen) {
   std::string longText;
   for (int i = 0; i < 400; ++i) longText += "A line of help text that goes on.\r";
-  MessageDialog box(nullptr, longText);
+  MessageDialog box(nullptr, messageBoxOf(longText));
   box.show();
   const QRect screen = box.screen()->availableGeometry();
   EXPECT_LE(box.height(), screen.height());

@@ -216,6 +216,13 @@ mergeInto(LibraryManager.library, {
   ovali_box_open: function(depth) {
     return Ovali.msgbox.isOpen(depth);
   },
+  ovali_box_copy_size: function(depth) {
+    const text = Ovali.msgbox.copyAsked(depth);
+    return text == null ? -1 : lengthBytesUTF8(text);
+  },
+  ovali_box_copy_take: function(depth, out, size) {
+    stringToUTF8(Ovali.msgbox.copyTaken(depth), out, size);
+  },
   ovali_beep: function() {
     Ovali.services.beep();
   },

@@ -28,14 +28,6 @@ Ovali.helpers = (() => {
     return e.key.toLowerCase();
   };
 
-  // A message box's text, line by line: a line with tabs is a row of cells,
-  // any other line a string.
-  const rows = (text) =>
-    text.split(/\r\n|\r|\n/).map((line) => (line.includes('\t') ? line.split('\t') : line));
-
-  // The first three columns have widths of their own; the rest share one.
-  const cellClass = (column) => 'cell c' + Math.min(column, 3);
-
   // The item `by` steps on from `at` among `count`, round the end; from no
   // item (-1) a step down finds the first and a step up the last.
   const step = (count, at, by) => {
@@ -54,5 +46,5 @@ Ovali.helpers = (() => {
     return table;
   };
 
-  return { accessKey, accessKeyOf, rows, cellClass, step, codes };
+  return { accessKey, accessKeyOf, step, codes };
 })();

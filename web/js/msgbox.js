@@ -1,12 +1,12 @@
-// Message boxes: modal, OK only, captioned "ovali". A lone carriage return
-// is a line break; a line with tabs is a row of columns, the number columns
-// right-aligned. The tabs stay in the text (zero wide), so that a copied row
-// still has them.
+// Message boxes: modal, OK only, as the game makes them (view/messagebox.h):
+// the caption, the name a screen reader announces, the lines and the tables
+// of rows. The tabs and line breaks stay in the text (zero wide, and hidden
+// from screen readers in a table), so that a copied row still has them.
 Ovali.msgbox = (() => {
   'use strict';
 
-  const { rows, cellClass } = Ovali.helpers;
   const boxes = [];
+  const copies = [];  // by depth: the selection Ctrl+C asked to copy, until the game takes it
 
   const element = (tag, className, id) => {
     const el = document.createElement(tag);
@@ -15,36 +15,60 @@ Ovali.msgbox = (() => {
     return el;
   };
 
-  const message = (text, id) => {
+  const withRole = (el, role) => {
+    el.setAttribute('role', role);
+    return el;
+  };
+
+  const separator = (text) => {
+    const el = document.createElement('span');
+    el.setAttribute('aria-hidden', 'true');
+    el.textContent = text;
+    return el;
+  };
+
+  const lineOf = (line) => {
+    if (!line.cells) return document.createTextNode(line.line);
+    const row = withRole(element('span', 'row'), 'row');
+    line.cells.forEach((cell, c) => {
+      if (c > 0) row.appendChild(separator('\t'));
+      const el = withRole(element('span', 'cell c' + cell.column), 'cell');
+      if (cell.number) el.classList.add('number');
+      el.textContent = cell.text;
+      row.appendChild(el);
+    });
+    return row;
+  };
+
+  const message = (parts, id) => {
     const el = element('div', 'message', id);
     el.tabIndex = 0;
-    rows(text).forEach((line, i) => {
+    parts.forEach((part, i) => {
       if (i > 0) el.appendChild(document.createTextNode('\n'));
-      if (typeof line === 'string') {
-        el.appendChild(document.createTextNode(line));
+      if (!part.table) {
+        el.appendChild(lineOf(part));
         return;
       }
-      const row = element('span', 'row');
-      line.forEach((cellText, c) => {
-        if (c > 0) row.appendChild(document.createTextNode('\t'));
-        const cell = element('span', cellClass(c));
-        cell.textContent = cellText;
-        row.appendChild(cell);
+      const table = withRole(element('span', 'rows'), 'table');
+      part.table.forEach((line, j) => {
+        if (j > 0) table.appendChild(separator('\n'));
+        table.appendChild(lineOf(line));
       });
-      el.appendChild(row);
+      el.appendChild(table);
     });
     return el;
   };
 
-  // Opens a box and returns its depth, which the game waits on.
-  const open = (text, picture) => {
+  // Opens a box (`data`: the game's JSON of it, `picture`: its chart as SVG
+  // or '') and returns its depth, which the game waits on.
+  const open = (data, picture) => {
+    const box = JSON.parse(data);
     const depth = boxes.length;
     const dialog = element('dialog', 'box', 'box_' + depth);
     const title = element('div', 'title', 'box_title_' + depth);
-    title.textContent = 'ovali';
-    dialog.setAttribute('aria-labelledby', title.id);
-    const body = message(text, 'box_message_' + depth);
-    dialog.setAttribute('aria-describedby', body.id);
+    title.textContent = box.caption;
+    dialog.setAttribute('aria-label', box.name);
+    const body = message(box.parts, 'box_message_' + depth);
     const buttons = element('div', 'buttons');
     const ok = document.createElement('button');
     ok.type = 'button';
@@ -65,18 +89,19 @@ Ovali.msgbox = (() => {
         e.preventDefault();
         dialog.close();
       } else if ((e.ctrlKey || e.metaKey) && (e.key === 'c' || e.key === 'C')) {
-        // Nothing selected: the whole text is copied, as the desktop box does.
+        // The game copies: what is selected in the text, '' for nothing.
+        e.preventDefault();
         const selection = window.getSelection();
-        if (selection.isCollapsed || !body.contains(selection.anchorNode)) {
-          selection.selectAllChildren(body);
-          document.execCommand('copy');
-        }
+        const selected = !selection.isCollapsed && body.contains(selection.anchorNode);
+        copies[depth] = selected ? selection.toString() : '';
+        Ovali.queue.push('boxCopy', depth);
       }
     });
     dialog.addEventListener('close', () => {
       dialog.remove();
       const at = boxes.indexOf(dialog);
       if (at >= 0) boxes.splice(at, 1);
+      copies.length = boxes.length;
       Ovali.queue.push('boxClosed', depth);
     });
     Ovali.menubar.close(false);
@@ -89,9 +114,18 @@ Ovali.msgbox = (() => {
 
   const isOpen = (depth) => (boxes.length > depth ? 1 : 0);
 
-  const closeAll = () => {
-    while (boxes.length) boxes.pop().remove();
+  // The selection a Ctrl+C in the box at `depth` asked to copy, or null.
+  const copyAsked = (depth) => (typeof copies[depth] === 'string' ? copies[depth] : null);
+  const copyTaken = (depth) => {
+    const text = copyAsked(depth) || '';
+    copies[depth] = null;
+    return text;
   };
 
-  return { open, isOpen, count: () => boxes.length, closeAll };
+  const closeAll = () => {
+    while (boxes.length) boxes.pop().remove();
+    copies.length = 0;
+  };
+
+  return { open, isOpen, copyAsked, copyTaken, count: () => boxes.length, closeAll };
 })();
