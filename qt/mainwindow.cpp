@@ -83,7 +83,9 @@ MainWindow::MainWindow(Form1& f, const Handlers& handlers, QtToolkit* toolkit)
   connect(&frameTimer_, &QTimer::timeout, this, &MainWindow::sync);
 
   // F6 goes on to the next open panel; which one that is, the game decides.
-  auto* next = new QShortcut(QKeySequence(Qt::Key_F6), this);
+  // Bound to the board's controls: a tool window of this one has its own.
+  auto* next = new QShortcut(QKeySequence(Qt::Key_F6), board_);
+  next->setContext(Qt::WidgetWithChildrenShortcut);
   connect(next, &QShortcut::activated, this,
           [this] { handle([&] { presenter_.panelKey(Panel::Game, PanelKey::Next); }); });
 

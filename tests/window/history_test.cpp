@@ -6,7 +6,9 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <string>
@@ -103,6 +105,31 @@ TEST(History, OpensWithinTheScreenAndScalesWithTheWindow) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return view->chart()->width() > chartWidth * 3 / 2; }));
   EXPECT_GT(view->findChild<QLabel*>("historyHelp")->font().pointSizeF(), helpSize * 1.4);
   EXPECT_TRUE(view->rect().contains(copy->geometry()));
+}
+
+// The keyboard alone: F6 goes into the open view and back to the game's
+// control that had the focus; Escape closes the view and the keyboard is the
+// game's again, also without a window manager to hand it on.
+TEST(History, F6AndEscapeFromTheKeyboardAlone) {
+  Opened o;
+  ASSERT_TRUE(o.active);
+  auto* units = o.find<QLineEdit>("txtNTrade");
+  units->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(o.chooseFromView(Qt::Key_H));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return o.w.historyWindow() && o.w.historyWindow()->isVisible(); }));
+  HistoryWindow* view = o.w.historyWindow();
+  auto* copy = view->findChild<QPushButton*>("historyCopy");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return copy->hasFocus() && view->isActiveWindow(); }));
+  QTest::keyClick(copy, Qt::Key_F6);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return units->hasFocus() && o.w.isActiveWindow(); }));
+  QTest::keyClick(units, Qt::Key_F6);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return copy->hasFocus(); }));
+  QTest::keyClick(copy, Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !view->isVisible(); }));
+  EXPECT_FALSE(o.f.mnuHistory.checked);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return units->hasFocus() && o.w.isActiveWindow(); }));
 }
 
 }  // namespace

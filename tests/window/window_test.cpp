@@ -623,7 +623,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Spoken{"txtNB", "Players:"}, Spoken{"txtDollars", "Total: $"},
                       Spoken{"txtNTrade", "Units: $"}, Spoken{"Command1_0", "Start"},
                       Spoken{"Command1_4", "Analyze"}, Spoken{"chkFast", "fast"},
-                      Spoken{"P_0", "Player 1, outer ring: $1"},
+                      Spoken{"P_0", "Player 1 of 1, outer ring: $1"},
                       Spoken{"T_2", "Players with $2: 0"},
                       Spoken{"TS_2", "Outer-ring players with $2: 0"}, Spoken{"C", "Round: 0"},
                       Spoken{"Label3_3", "Explorations"}, Spoken{"lbl2_6", "$6"}),
@@ -634,13 +634,14 @@ TEST(Window, CaptionsAreReadableUnderTheirNames) {
   o.f.P.load(3);
   o.f.P(3).caption = "4";
   o.f.P(3).visible = true;
+  o.f.game.nplayers = 4;
   o.f.C.caption = "12";
   o.w.sync();
   const auto spoken = [&o](const char* name, QAccessible::Text text) {
     return QAccessible::queryAccessibleInterface(o.find<QWidget>(name))->text(text);
   };
   // Read once, in the name: not again as a description.
-  EXPECT_EQ(spoken("P_3", QAccessible::Name), QStringLiteral("Player 4, inner ring: $4"));
+  EXPECT_EQ(spoken("P_3", QAccessible::Name), QStringLiteral("Player 4 of 4, inner ring: $4"));
   EXPECT_EQ(spoken("P_3", QAccessible::Description), QString());
   EXPECT_EQ(spoken("C", QAccessible::Name), QStringLiteral("Round: 12"));
 
@@ -649,7 +650,7 @@ TEST(Window, CaptionsAreReadableUnderTheirNames) {
   o.f.P(3).caption = "5";
   o.w.sync();
   EXPECT_EQ(spoken("T_2", QAccessible::Name), QStringLiteral("Players with $2: 17"));
-  EXPECT_EQ(spoken("P_3", QAccessible::Name), QStringLiteral("Player 4, inner ring: $5"));
+  EXPECT_EQ(spoken("P_3", QAccessible::Name), QStringLiteral("Player 4 of 4, inner ring: $5"));
 }
 
 TEST(Window, HelpLinksAreLinksAScreenReaderCanFollow) {
@@ -702,6 +703,27 @@ TEST(Window, TypingOverTheFirstFieldAndEnterAfterACorrectionMoveOn) {
   // window again when the box closes, a desktop does.
   EXPECT_EQ(o.w.focusWidget(), o.find<QWidget>("txtDollars"));
   EXPECT_EQ(o.find<QLineEdit>("txtDollars")->selectedText(), QStringLiteral("30"));
+}
+
+// Tab goes on from the last field to the help links, in their order, and a
+// focused link shows its focus and opens its help with Enter.
+TEST(Window, TabReachesTheHelpLinksAfterTheFields) {
+  Opened o;
+  ASSERT_TRUE(o.active);
+  auto* units = o.find<QLineEdit>("txtNTrade");
+  units->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(units, Qt::Key_Tab);
+  auto* first = o.find<QWidget>("Label3_0");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return first->hasFocus(); }));
+  QTest::keyClick(first, Qt::Key_Tab);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return o.find<QWidget>("Label3_1")->hasFocus(); }));
+  ASSERT_TRUE(o.synced());
+  // The game leaves the focus where the user took it.
+  EXPECT_TRUE(o.find<QWidget>("Label3_1")->hasFocus());
+  BoxCloser closer;
+  QTest::keyClick(o.find<QWidget>("Label3_1"), Qt::Key_Return);
+  ASSERT_EQ(closer.boxes.size(), 1u);
+  EXPECT_TRUE(closer.boxes[0].text.startsWith(QStringLiteral("Questions to Think About")));
 }
 
 }  // namespace
