@@ -18,9 +18,9 @@
 #include <ctime>
 #include <string>
 
-#include "commands/routes.h"
 #include "bench/gamealone.h"
 #include "commands/reset.h"
+#include "commands/routes.h"
 #include "commands/runcontrols.h"
 #include "commands/viewmenu.h"
 #include "engine/transfer.h"

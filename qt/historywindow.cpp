@@ -57,8 +57,8 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, Drawing drawing, std::function
   row->addWidget(status_, 1);
   layout->addLayout(row);
   baseFont_ = font();
-  for (const auto& [sequence, which] : {std::pair{Qt::Key_Escape, PanelKey::Escape},
-                                        std::pair{Qt::Key_F6, PanelKey::Next}}) {
+  for (const auto& [sequence, which] :
+       {std::pair{Qt::Key_Escape, PanelKey::Escape}, std::pair{Qt::Key_F6, PanelKey::Next}}) {
     auto* shortcut = new QShortcut(QKeySequence(sequence), this);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(shortcut, &QShortcut::activated, this, [key, which = which] { key(which); });
@@ -70,6 +70,8 @@ void HistoryWindow::setHelp(const QString& help) {
 }
 
 void HistoryWindow::takeKeyboard() {
+  // The focus frame shows, as the keyboard brought it here.
+  setAttribute(Qt::WA_KeyboardFocusChange);
   raise();
   activateWindow();
   copy_->setFocus(Qt::ActiveWindowFocusReason);

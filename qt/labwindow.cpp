@@ -120,8 +120,8 @@ LabWindow::LabWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
   connect(versus_, &QLineEdit::returnPressed, this, &LabWindow::runClicked);
   connect(run_, &QPushButton::clicked, this, &LabWindow::runClicked);
   connect(copy_, &QPushButton::clicked, this, &LabWindow::copyClicked);
-  for (const auto& [sequence, which] : {std::pair{Qt::Key_Escape, PanelKey::Escape},
-                                        std::pair{Qt::Key_F6, PanelKey::Next}}) {
+  for (const auto& [sequence, which] :
+       {std::pair{Qt::Key_Escape, PanelKey::Escape}, std::pair{Qt::Key_F6, PanelKey::Next}}) {
     auto* shortcut = new QShortcut(QKeySequence(sequence), this);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(shortcut, &QShortcut::activated, this, [this, which = which] { emit panelKey(which); });
@@ -183,6 +183,8 @@ void LabWindow::open() {
 }
 
 void LabWindow::takeKeyboard() {
+  // The focus frame shows, as the keyboard brought it here.
+  setAttribute(Qt::WA_KeyboardFocusChange);
   raise();
   // Without a window manager nothing else would give it the keyboard.
   activateWindow();

@@ -284,9 +284,7 @@ bool MainWindow::frame() {
   return std::exchange(relayout_, false);
 }
 
-void MainWindow::title(std::string_view caption, std::string_view) {
-  setWindowTitle(qs(caption));
-}
+void MainWindow::title(std::string_view caption, std::string_view) { setWindowTitle(qs(caption)); }
 
 void MainWindow::text(int h, std::string_view text) {
   QWidget* w = made_[static_cast<std::size_t>(h)].widget;

@@ -855,15 +855,30 @@ struct PanelKeyCase {
 };
 
 const PanelKeyCase kPanelKeyCases[] = {
-    {"Escape closes the history", true, true, Panel::History, PanelKey::Escape,
-     {"history 0", "raise 0"}, {"lab 0"}},
-    {"Escape closes the lab", true, true, Panel::Lab, PanelKey::Escape, {"lab 0", "raise 0"},
+    {"Escape closes the history",
+     true,
+     true,
+     Panel::History,
+     PanelKey::Escape,
+     {"history 0", "raise 0"},
+     {"lab 0"}},
+    {"Escape closes the lab",
+     true,
+     true,
+     Panel::Lab,
+     PanelKey::Escape,
+     {"lab 0", "raise 0"},
      {"history 0"}},
     {"Escape in the game", true, true, Panel::Game, PanelKey::Escape, {}, {"history 0", "lab 0"}},
     {"F6 to the history", true, true, Panel::Game, PanelKey::Next, {"raise 1"}, {"raise 2"}},
     {"F6 past a closed history", false, true, Panel::Game, PanelKey::Next, {"raise 2"}, {}},
-    {"F6 from the last back to the game", true, true, Panel::Lab, PanelKey::Next,
-     {"raise 0", "focus Command1_0"}, {}},
+    {"F6 from the last back to the game",
+     true,
+     true,
+     Panel::Lab,
+     PanelKey::Next,
+     {"raise 0", "focus Command1_0"},
+     {}},
     {"F6 with no panel open", false, false, Panel::Game, PanelKey::Next, {}, {"raise 0"}},
 };
 
@@ -941,11 +956,15 @@ TEST(Presenter, ACharacterTheHandlerLetsThroughIsTyped) {
   handlers.keyPress[0] = [](Form1&, std::int16_t& k) { k = 'x'; };
   Presenter presenter(game.f, surface, handlers);
   presenter.create();
-  game.f.txtNB.text = "\xC3\xA9" "12";
+  game.f.txtNB.text =
+      "\xC3\xA9"
+      "12";
   game.f.txtNB.selstart = 1;
   game.f.txtNB.sellength = 1;
   presenter.key(Field::txtNB, kEnterKey);
-  EXPECT_EQ(game.f.txtNB.text, "\xC3\xA9" "x2");
+  EXPECT_EQ(game.f.txtNB.text,
+            "\xC3\xA9"
+            "x2");
   EXPECT_EQ(game.f.txtNB.selstart, 2);
 }
 

@@ -152,7 +152,7 @@ class Presenter {
   bool relayout_ = true;
   std::string shownCaption_;
   bool titleShown_ = false;
-  std::string lastRound_;   // what the last round's announcement would say
+  std::string lastRound_;  // what the last round's announcement would say
   std::string shownAddress_;
   bool refocus_ = false;  // the game's control takes the focus again, wherever it is
   bool historyOpen_ = false;

@@ -54,7 +54,7 @@ struct Element {
 };
 
 // What the surface's focus stands on, where it is not one of its elements.
-inline constexpr int kFocusNowhere = -1;   // nothing: the window's body
+inline constexpr int kFocusNowhere = -1;    // nothing: the window's body
 inline constexpr int kFocusElsewhere = -2;  // a menu, a panel, a message box
 
 // Shown selected from its end back to its start: the caret stands at the

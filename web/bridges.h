@@ -31,8 +31,7 @@ double ovali_measure(int h, int px);
 void ovali_fitted(int h, int px);
 void ovali_place(int h, double x, double y, double w, double hh);
 void ovali_fill(int h, const char* color, double ring);
-void ovali_ends(int h, double x1, double y1, double x2, double y2, const char* color,
-                double width);
+void ovali_ends(int h, double x1, double y1, double x2, double y2, const char* color, double width);
 void ovali_visible(int h, int on);
 void ovali_enabled(int h, int on);
 void ovali_value(int h, const char* text, int size);

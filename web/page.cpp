@@ -258,7 +258,8 @@ void Page::fit(int h, Area area, const Label& label) {
   // A level caption too wide for its box is drawn smaller, not across the
   // count beside it; a pixel to spare.
   if (kinds_[static_cast<std::size_t>(h)] != Kind::Fitted) return;
-  const double room = projection_.rectF(area, label.left, label.top, label.width, label.height).width - 1;
+  const double room =
+      projection_.rectF(area, label.left, label.top, label.width, label.height).width - 1;
   ovali_fitted(h, fittedPixels(projection_.fontPixels(area, label.font.points),
                                projection_.fontPixels(area, kSmallestCaptionPoints), room,
                                [h](int px) { return ovali_measure(h, px); }));

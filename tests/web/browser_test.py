@@ -357,6 +357,43 @@ class Page(unittest.TestCase):
         wait_for(lambda: self.el("mnuHistory").get_attribute("aria-checked") == "false")
         self.assertFalse(self.el("history").is_displayed())
 
+    def test_the_keyboard_between_the_game_its_links_and_its_panels(self):
+        active = "return document.activeElement.id"
+        self.el("txtNTrade").click()
+        wait_for(lambda: self.js(active) == "txtNTrade")
+        # Tab goes on from the last field to the help links.
+        self.keys(Keys.TAB)
+        self.assertEqual(self.js(active), "Label3_0")
+        # Leaving a menu with Escape gives the keyboard back to the field.
+        self.el("txtNTrade").click()
+        self.chord(Keys.ALT, "v")
+        wait_for(lambda: self.js(active) == "mnuHistory")
+        self.keys(Keys.ESCAPE)
+        wait_for(lambda: self.js(active) == "txtNTrade")
+        # F6 into the open history and back; Escape closes it, and so does
+        # its close button, each time with the keyboard back on the field.
+        self.chord(Keys.ALT, "v")
+        wait_for(lambda: self.js(active) == "mnuHistory")
+        self.keys("h")
+        wait_for(lambda: self.el("history").is_displayed())
+        wait_for(lambda: self.js(active) == "txtNTrade")
+        self.keys(Keys.F6)
+        wait_for(lambda: self.js(active) == "history_copy")
+        self.keys(Keys.F6)
+        wait_for(lambda: self.js(active) == "txtNTrade")
+        self.keys(Keys.F6)
+        wait_for(lambda: self.js(active) == "history_copy")
+        self.keys(Keys.ESCAPE)
+        wait_for(lambda: not self.el("history").is_displayed())
+        wait_for(lambda: self.js(active) == "txtNTrade")
+        self.chord(Keys.ALT, "v")
+        wait_for(lambda: self.js(active) == "mnuHistory")
+        self.keys("h")
+        wait_for(lambda: self.el("history").is_displayed())
+        self.el("history_close").click()
+        wait_for(lambda: not self.el("history").is_displayed())
+        wait_for(lambda: self.js(active) == "txtNTrade")
+
     def test_lab_runs_money_from_the_keyboard_and_from_the_address(self):
         lab_done = ("var p = document.getElementById('lab_progress');"
                     "return p.value > 0 && p.value === p.max")

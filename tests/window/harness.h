@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "qt/chartview.h"
 #include "commands/routes.h"
+#include "qt/chartview.h"
 #include "qt/mainwindow.h"
 #include "qt/messagedialog.h"
 #include "qt/qttoolkit.h"
