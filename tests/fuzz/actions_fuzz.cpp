@@ -135,6 +135,17 @@ const Act kActs[] = {
     {"a help link", [](Session& x) { x.presenter.link(pick(x.in, kLinks)); }},
     {"a menu item", [](Session& x) { x.presenter.menu(pick(x.in, kMenuEntries)); }},
     {"the focus moved", [](Session& x) { x.presenter.focused(pick(x.in, kFocuses)); }},
+    {"Escape or F6 in a panel",
+     [](Session& x) {
+       const auto panel = static_cast<Panel>(x.in.byte() % 3);
+       x.presenter.panelKey(panel, x.in.byte() % 2 ? PanelKey::Next : PanelKey::Escape);
+     }},
+    {"a key the game takes, or any other",
+     [](Session& x) {
+       const Field field = pick(x.in, kFieldsOf);
+       const auto code = static_cast<std::int16_t>(x.in.byte() | (x.in.byte() << 8));
+       if (box(x.s.f, field).enabled) x.presenter.key(field, code);
+     }},
 };
 
 void act(Session& x) {
