@@ -135,6 +135,9 @@ void ChartView::paintEvent(QPaintEvent*) {
     p.translate((width() - scale * drawing_.width) / 2, (height() - scale * drawing_.height) / 2);
     p.scale(scale, scale);
   }
+  QFont text = font();
+  text.setPixelSize(kDrawingTextPixels);
+  p.setFont(text);
   for (const Shape& s : drawing_.shapes) paint(p, s);
 }
 

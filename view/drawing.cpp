@@ -231,7 +231,7 @@ std::string svgOf(const Drawing& d, double scale) {
       fixedDecimal(std::ceil(d.height * scale), 0) + "\" viewBox=\"0 0 " + num(d.width) + " " +
       num(d.height) + "\" aria-label=\"" + escaped(d.name) + "\"";
   if (!d.description.empty()) svg += " aria-description=\"" + escaped(d.description) + "\"";
-  svg += " font-size=\"11\">";
+  svg += " font-size=\"" + std::to_string(kDrawingTextPixels) + "\">";
   for (const Shape& s : d.shapes) svg += svgShape(s);
   return svg + "</svg>";
 }

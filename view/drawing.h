@@ -31,6 +31,9 @@ struct Shape {
 
 // Charts one under the other as one picture, back to front, as
 // toolkit/chart.h says they are drawn.
+// The size of a drawing's texts, in its own pixels, in every front end.
+inline constexpr int kDrawingTextPixels = 11;
+
 struct Drawing {
   double width = 0, height = 0;
   std::vector<Shape> shapes;
