@@ -981,7 +981,7 @@ TEST(Presenter, FittedCaptionSizes) {
       {"fits", 20, 11, 100, [](int px) { return 4.0 * px; }, 20},
       {"shrinks in step", 20, 11, 60, [](int px) { return 4.0 * px; }, 15},
       {"not below the smallest", 20, 11, 10, [](int px) { return 4.0 * px; }, 11},
-      {"wider than in step", 20, 5, 60, [](int px) { return 4.0 * px + 8; }, 13},
+      {"wider than in step", 20, 5, 60, [](int px) { return 4.0 * px + 20; }, 10},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

@@ -35,10 +35,14 @@ QString answer(const ovali::MainWindow& window, const QString& question) {
     const QWidget* w = QApplication::focusWidget();
     return w ? w->objectName() : QStringLiteral("-");
   }
+  if (command == QLatin1String("popup")) {
+    return QApplication::activePopupWidget() ? QStringLiteral("open") : QStringLiteral("-");
+  }
   if (command == QLatin1String("active")) {
     const QWidget* w = QApplication::activeWindow();
     if (w == &window) return QStringLiteral("main");
     if (qobject_cast<const ovali::MessageDialog*>(w)) return QStringLiteral("box");
+    if (w) return w->objectName();  // a tool window: "history", "lab"
     return QStringLiteral("-");
   }
   const QWidget* w = window.findChild<QWidget*>(name);
