@@ -36,8 +36,10 @@ struct Recording : Surface {
     calls.push_back("title " + std::string(caption) + " | " + std::string(full));
   }
   void text(int h, std::string_view t) override { note(h, "text " + std::string(t)); }
-  void look(int h, Area, const Font& font, const Color& color, Alignment) override {
-    note(h, "look " + std::to_string(font.points) + " " + hexColor(color));
+  void look(int h, Area, const Font& font, const Color& color, Alignment a) override {
+    static const char* const kAlignments[] = {"left", "right", "centre"};
+    note(h, "look " + std::to_string(font.points) + " " + hexColor(color) + " " +
+                kAlignments[static_cast<int>(a)]);
   }
   void place(int h, Area area, const Rect& r) override {
     static const char* const kAreas[] = {"Board", "Inputs",   "Ladder",
@@ -153,7 +155,8 @@ const SendCase kSendCases[] = {
     {"field text", [](Form1& f) { f.txtNTrade.text = "3"; }, "text 3 txtNTrade"},
     {"field locked", [](Form1& f) { f.txtNB.enabled = false; }, "enabled 0 txtNB"},
     {"label height", [](Form1& f) { f.Label2.height = 999; }, "place Inputs 2460 999 Label2"},
-    {"label colour", [](Form1& f) { f.label1.forecolor = kRed; }, "look 24.000000 #ff0000 label1"},
+    {"label colour", [](Form1& f) { f.label1.forecolor = kRed; },
+     "look 24.000000 #ff0000 right label1"},
     {"link hidden", [](Form1& f) { f.Label3(2).visible = false; }, "visible 0 Label3_2"},
     {"player's money", [](Form1& f) { f.game.holdings[3] = 7; }, "text 7 P_3"},
     {"player's money fitted", [](Form1& f) { f.game.holdings[3] = 7; }, "fit P_3"},
@@ -218,9 +221,11 @@ TEST(Presenter, ScaledAnewSendsEveryPlaceAndLookOnce) {
   Shown window;
   window.surface.scaledAnew = true;
   const std::vector<std::string> sent = window.syncCalls();
-  for (const char* call : {"place Inputs 2460 555 Label2", "place Counter 6480 300 C",
-                           "look 24.000000 #000000 txtNB", "place Inputs 3300 555 txtDollars",
-                           "place Controls 6480 315 Command1_4", "look 8.250000 #000000 chkFast"}) {
+  for (const char* call :
+       {"place Inputs 2460 555 Label2", "place Counter 6480 300 C",
+        "look 24.000000 #000000 left txtNB", "place Inputs 3300 555 txtDollars",
+        "place Controls 6480 315 Command1_4", "look 8.250000 #000000 left chkFast",
+        "look 8.250000 #000000 centre Command1_0"}) {
     EXPECT_EQ(std::count(sent.begin(), sent.end(), call), 1) << call;
   }
   // The markers of players 0 and 1 stand on the board, the others on the ladder.
