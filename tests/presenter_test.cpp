@@ -885,6 +885,13 @@ const PanelKeyCase kPanelKeyCases[] = {
      {"raise 0", "focus Command1_0"},
      {}},
     {"F6 with no panel open", false, false, Panel::Game, PanelKey::Next, {}, {"raise 0"}},
+    {"F6 from a panel the program does not have",
+     true,
+     false,
+     static_cast<Panel>(-5),
+     PanelKey::Next,
+     {"raise 1"},
+     {}},
 };
 
 TEST(Presenter, PanelKeys) {

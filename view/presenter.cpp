@@ -396,7 +396,9 @@ void Presenter::panelKey(Panel from, PanelKey key) {
   }
   const bool open[] = {true, f_.mnuHistory.checked, f_.mnuLab.checked};
   constexpr int kPanels = static_cast<int>(std::size(open));
-  int next = static_cast<int>(from);
+  // A panel the program does not have counts as the game's window.
+  int next = std::clamp(static_cast<int>(from), 0, kPanels - 1);
+  if (next != static_cast<int>(from)) from = Panel::Game;
   do {
     next = (next + 1) % kPanels;
   } while (!open[next]);
