@@ -423,8 +423,11 @@ void Presenter::syncLabel(LabelItem& item, Kind kind, Area area, const Label& mo
   const int h = item.handle;
   if (c.text) s_.text(h, model.caption);
   // A number is read with what it counts, in one: "Player 1 of 30, inner
-  // ring: $3".
-  if (kind == Kind::Number) rename(item, spokenNumber(item.base, unit, model.caption));
+  // ring: $3"; said anew when either changed.
+  if (kind == Kind::Number && (c.text || !item.named || item.baseChanged)) {
+    rename(item, spokenNumber(item.base, unit, model.caption));
+  }
+  item.baseChanged = false;
   if (c.look) s_.look(h, area, model.font, model.forecolor, model.alignment);
   if (c.place) s_.place(h, area, model);
   if (c.text || c.look || c.place) s_.fit(h, area, model);
@@ -439,7 +442,13 @@ void Presenter::syncLabels(Labels& labels) {
     }
     // A player's name follows the number of players; a count's its row's
     // amount and whether the rings are counted apart.
-    if (labels.name) item.base = labels.name(f_, i);
+    if (labels.name) {
+      std::string base = labels.name(f_, i);
+      if (base != item.base) {
+        item.base = std::move(base);
+        item.baseChanged = true;
+      }
+    }
     syncLabel(item, labels.kind, labels.area, m, labels.unit);
   });
 }

@@ -113,6 +113,7 @@ class Presenter {
   };
   struct LabelItem : Item<Label> {
     std::string base;  // what a number counts: "Player 1 of 30, inner ring"
+    bool baseChanged = false;
     std::string name;  // the accessible name sent last
     bool named = false;
   };
