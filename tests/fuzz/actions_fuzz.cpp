@@ -21,6 +21,7 @@ constexpr int kDeepest = 3;  // acts inside acts: boxes and runs
 // Event passes an input may take before every run is stopped: enough for
 // the eleven fast rounds that unlock Analyze, few enough to keep it quick.
 constexpr int kPasses = 24;
+constexpr int kPassesPerFrame = 8;
 
 // A surface that shows nothing: the presenter does all it does for a frame
 // and what it sends goes nowhere.
@@ -170,11 +171,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   x.s.tk.seed(x.in.byte());
   x.presenter.create();
   x.presenter.open();
-  x.s.tk.frame = [&x] { x.presenter.sync(); };
+  // Frames are paced as a front end paces them: the window is shown before
+  // each box and every few event passes, not at each, so the game is also
+  // met between two frames.
+  x.s.tk.frame = nullptr;
   x.s.tk.onMessage = [&x](const std::string&) {
+    x.presenter.sync();
     if (x.depth < kDeepest && x.in.byte() % 2 != 0) act(x);
   };
   x.s.tk.onPass = [&x] {
+    if (x.s.tk.eventPasses % kPassesPerFrame == 0) x.presenter.sync();
     if (x.s.f.game.playing == kFalse) return;
     // Every run ends: once the bytes or the passes run out, or however deep
     // the acts go.
