@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -57,25 +56,14 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, Drawing drawing, std::function
   row->addWidget(status_, 1);
   layout->addLayout(row);
   baseFont_ = font();
-  for (const auto& [sequence, which] :
-       {std::pair{Qt::Key_Escape, PanelKey::Escape}, std::pair{Qt::Key_F6, PanelKey::Next}}) {
-    auto* shortcut = new QShortcut(QKeySequence(sequence), this);
-    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(shortcut, &QShortcut::activated, this, [key, which = which] { key(which); });
-  }
+  bindPanelKeys(this, key);
 }
 
 void HistoryWindow::setHelp(const QString& help) {
   if (help_->text() != help) help_->setText(help);
 }
 
-void HistoryWindow::takeKeyboard() {
-  // The focus frame shows, as the keyboard brought it here.
-  setAttribute(Qt::WA_KeyboardFocusChange);
-  raise();
-  activateWindow();
-  copy_->setFocus(Qt::ActiveWindowFocusReason);
-}
+void HistoryWindow::takeKeyboard() { ovali::takeKeyboard(this, copy_); }
 
 void HistoryWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);

@@ -120,12 +120,7 @@ LabWindow::LabWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Tool) {
   connect(versus_, &QLineEdit::returnPressed, this, &LabWindow::runClicked);
   connect(run_, &QPushButton::clicked, this, &LabWindow::runClicked);
   connect(copy_, &QPushButton::clicked, this, &LabWindow::copyClicked);
-  for (const auto& [sequence, which] :
-       {std::pair{Qt::Key_Escape, PanelKey::Escape}, std::pair{Qt::Key_F6, PanelKey::Next}}) {
-    auto* shortcut = new QShortcut(QKeySequence(sequence), this);
-    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(shortcut, &QShortcut::activated, this, [this, which = which] { emit panelKey(which); });
-  }
+  bindPanelKeys(this, [this](PanelKey key) { emit panelKey(key); });
   ticks_.setInterval(100);
   connect(&ticks_, &QTimer::timeout, this, &LabWindow::tick);
 }
@@ -183,13 +178,23 @@ void LabWindow::open() {
 }
 
 void LabWindow::takeKeyboard() {
-  // The focus frame shows, as the keyboard brought it here.
-  setAttribute(Qt::WA_KeyboardFocusChange);
-  raise();
-  // Without a window manager nothing else would give it the keyboard.
-  activateWindow();
-  (chooser_->isEnabled() ? static_cast<QWidget*>(chooser_) : run_)
-      ->setFocus(Qt::ActiveWindowFocusReason);
+  ovali::takeKeyboard(this, chooser_->isEnabled() ? static_cast<QWidget*>(chooser_) : run_);
+}
+
+void bindPanelKeys(QWidget* window, const std::function<void(PanelKey)>& key) {
+  for (const auto& [sequence, which] :
+       {std::pair{Qt::Key_Escape, PanelKey::Escape}, std::pair{Qt::Key_F6, PanelKey::Next}}) {
+    auto* shortcut = new QShortcut(QKeySequence(sequence), window);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, window, [key, which = which] { key(which); });
+  }
+}
+
+void takeKeyboard(QWidget* window, QWidget* control) {
+  window->setAttribute(Qt::WA_KeyboardFocusChange);
+  window->raise();
+  window->activateWindow();
+  control->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void LabWindow::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "view/drawing.h"
 #include "view/labpanel.h"
@@ -75,5 +76,14 @@ class LabWindow : public QWidget {
 // left, else over its right edge, always on the screen and no larger than
 // the screen's free area; one that can be narrowed is, to fit a free side.
 void placeBeside(QWidget* window, QWidget* mainWindow);
+
+// A tool window's keys that act on it as a whole: Escape and F6, wherever
+// its focus is, reported to `key`.
+void bindPanelKeys(QWidget* window, const std::function<void(PanelKey)>& key);
+
+// Activates a tool window with the keyboard on `control`, its focus frame
+// shown as the keyboard brought it; without a window manager nothing else
+// would give it the keyboard.
+void takeKeyboard(QWidget* window, QWidget* control);
 
 }  // namespace ovali
