@@ -90,7 +90,8 @@ class Page(unittest.TestCase):
         return value(dialog, "role"), value(dialog, "name"), value(dialog, "description"), tables
 
     def no_box(self):
-        wait_for(lambda: self.js("return !document.querySelector('dialog[open]')"))
+        # Gone once its close event has run, not just closed.
+        wait_for(lambda: self.js("return !document.querySelector('dialog')"))
 
     def keys(self, *keys):
         ActionChains(self.driver).send_keys(*keys).perform()

@@ -142,7 +142,9 @@ class Devices(unittest.TestCase):
 
     def close_box(self):
         self.js("document.querySelector('dialog[open] button').click()")
-        wait_for(lambda: self.js("return !document.querySelector('dialog[open]')"))
+        # Gone once its close event has run: until then the page still
+        # counts the box as open and keeps the keys from the menu bar.
+        wait_for(lambda: self.js("return !document.querySelector('dialog')"))
 
     def players(self):
         return wait_for(lambda: self.js(
