@@ -164,6 +164,8 @@ const SendCase kSendCases[] = {
     {"rung colour", [](Form1& f) { f.Line1(2).bordercolor = kRed; }, "ends 7980 Line1_2"},
     {"player read out", [](Form1& f) { f.game.holdings[3] = 7; },
      "name Player 4 of 10, inner ring: $7 P_3"},
+    {"player renamed with the number of players", [](Form1& f) { f.game.nplayers = 8; },
+     "name Player 4 of 8, inner ring: $2 P_3"},
     {"count renamed", [](Form1& f) { f.TS(0).visible = true; },
      "name Inner-ring players with $0: 0 T_0"},
     {"label height fitted", [](Form1& f) { f.Label2.height = 999; }, "fit Label2"},

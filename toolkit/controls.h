@@ -106,7 +106,7 @@ class ControlArray {
  public:
   bool exists(std::int16_t index) const {
     return index >= 0 && static_cast<std::size_t>(index) < present_.size() &&
-           present_[static_cast<std::size_t>(index)];
+           present_[static_cast<std::size_t>(index)] != 0;
   }
 
   T* find(std::int16_t index) {
@@ -130,7 +130,7 @@ class ControlArray {
     if (index < 0) throw NoSuchControl(index);
     grow(index);
     items_[static_cast<std::size_t>(index)] = std::move(element);
-    present_[static_cast<std::size_t>(index)] = true;
+    present_[static_cast<std::size_t>(index)] = 1;
   }
 
   // Creates element `index` as a hidden copy of element 0; does nothing when
@@ -141,7 +141,7 @@ class ControlArray {
     grow(index);
     items_[static_cast<std::size_t>(index)] = items_[0];
     items_[static_cast<std::size_t>(index)].visible = false;
-    present_[static_cast<std::size_t>(index)] = true;
+    present_[static_cast<std::size_t>(index)] = 1;
   }
 
   // One past the highest index that may exist.
@@ -152,12 +152,14 @@ class ControlArray {
     const auto needed = static_cast<std::size_t>(index) + 1;
     if (present_.size() < needed) {
       items_.resize(needed);
-      present_.resize(needed, false);
+      present_.resize(needed, 0);
     }
   }
 
   std::vector<T> items_;
-  std::vector<bool> present_;
+  // A byte a control, not vector<bool>'s bits: every frame asks after each
+  // of up to 200 players.
+  std::vector<std::uint8_t> present_;
 };
 
 }  // namespace ovali

@@ -72,14 +72,29 @@ Setting windowSetting(const Form1& f) {
   return s;
 }
 
+namespace {
+
+// What every panel shows before its first run: the chooser's entries, the
+// setting and the first experiment's plan, made once.
+const LabView& firstView() {
+  static const LabView view = [] {
+    LabView v;
+    for (std::string_view name : kExperimentNames) v.experiments.push_back(chooserEntry(name));
+    v.versus = std::string(kFirstVersus);
+    const std::optional<Experiment> first =
+        makeExperiment(kExperimentNames[0], Setting{}, Setting{});
+    v.plan = planText(first->plan);
+    return v;
+  }();
+  return view;
+}
+
+}  // namespace
+
 LabPanel::LabPanel(LabWorkers* workers)
     : inline_(workers ? nullptr : std::make_unique<InlineWorkers>()),
-      workers_(workers ? *workers : *inline_) {
-  for (std::string_view name : kExperimentNames) view_.experiments.push_back(chooserEntry(name));
-  view_.versus = std::string(kFirstVersus);
-  const std::optional<Experiment> first = makeExperiment(kExperimentNames[0], Setting{}, Setting{});
-  view_.plan = planText(first->plan);
-}
+      workers_(workers ? *workers : *inline_),
+      view_(firstView()) {}
 
 LabPanel::~LabPanel() { workers_.stop(); }
 

@@ -21,13 +21,13 @@ std::string playerName(std::int16_t index, std::int16_t players) {
   return name + (index % 2 ? ", inner ring" : ", outer ring");
 }
 
-std::string spokenNumber(std::string_view name, std::string_view unit, std::string_view number) {
-  std::string said(name);
-  if (number.empty()) return said;
+void spokenNumber(std::string& said, std::string_view name, std::string_view unit,
+                  std::string_view number) {
+  said.assign(name);
+  if (number.empty()) return;
   said += ": ";
   said += unit;
   said += number;
-  return said;
 }
 
 std::string countName(const Form1& f, std::int16_t row, bool outer) {

@@ -71,8 +71,10 @@ std::string playerName(std::int16_t index, std::int16_t players);
 
 // What a screen reader says of a label that shows a number, in one: what it
 // counts, and the number with its unit ("Player 4 of 30, inner ring: $3",
-// "Players with $2: 5", "Round: 12").
-std::string spokenNumber(std::string_view name, std::string_view unit, std::string_view number);
+// "Players with $2: 5", "Round: 12"), written over `said`: a frame of a fast
+// run says it anew for every player, in the same buffer.
+void spokenNumber(std::string& said, std::string_view name, std::string_view unit,
+                  std::string_view number);
 
 // "Players with $2", after the row's caption. While the outer ring is
 // counted apart the red column holds the inner ring only: "Inner-ring

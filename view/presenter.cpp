@@ -145,6 +145,7 @@ std::string utf8Of(char16_t c) {
 }
 
 std::string playerNameOf(const Form1& f, std::int16_t i) { return playerName(i, f.game.nplayers); }
+int playersOf(const Form1& f) { return f.game.nplayers; }
 std::string innerCountName(const Form1& f, std::int16_t row) { return countName(f, row, false); }
 std::string outerCountName(const Form1& f, std::int16_t row) { return countName(f, row, true); }
 
@@ -209,11 +210,11 @@ void Presenter::create() {
   s_.name(ladder_, "Players by amount");
 
   arrays_ = {
-      {&Form1::Label3, "Label3", Kind::Link, Area::Links, -1, nullptr, "", {}},
-      {&Form1::P, "P", Kind::Number, Area::Board, board_, playerNameOf, "$", {}},
-      {&Form1::lbl2, "lbl2", Kind::Fitted, Area::Ladder, ladder_, nullptr, "", {}},
-      {&Form1::T, "T", Kind::Number, Area::Ladder, ladder_, innerCountName, "", {}},
-      {&Form1::TS, "TS", Kind::Number, Area::Ladder, ladder_, outerCountName, "", {}},
+      {&Form1::Label3, "Label3", Kind::Link, Area::Links, -1, nullptr, "", nullptr, {}},
+      {&Form1::P, "P", Kind::Number, Area::Board, board_, playerNameOf, "$", playersOf, {}},
+      {&Form1::lbl2, "lbl2", Kind::Fitted, Area::Ladder, ladder_, nullptr, "", nullptr, {}},
+      {&Form1::T, "T", Kind::Number, Area::Ladder, ladder_, innerCountName, "", nullptr, {}},
+      {&Form1::TS, "TS", Kind::Number, Area::Ladder, ladder_, outerCountName, "", nullptr, {}},
   };
 }
 
@@ -425,7 +426,8 @@ void Presenter::syncLabel(LabelItem& item, Kind kind, Area area, const Label& mo
   // A number is read with what it counts, in one: "Player 1 of 30, inner
   // ring: $3"; said anew when either changed.
   if (kind == Kind::Number && (c.text || !item.named || item.baseChanged)) {
-    rename(item, spokenNumber(item.base, unit, model.caption));
+    spokenNumber(said_, item.base, unit, model.caption);
+    rename(item, said_);
   }
   item.baseChanged = false;
   if (c.look) s_.look(h, area, model.font, model.forecolor, model.alignment);
@@ -435,6 +437,7 @@ void Presenter::syncLabel(LabelItem& item, Kind kind, Area area, const Label& mo
 }
 
 void Presenter::syncLabels(Labels& labels) {
+  const int namedBy = labels.namedBy ? labels.namedBy(f_) : -1;
   eachShown(f_.*labels.model, labels.items, [&](std::int16_t i, const Label& m, LabelItem& item) {
     if (item.handle < 0) {
       item.handle = s_.create({labels.kind, indexedName(labels.id, i), labels.group, i});
@@ -442,7 +445,8 @@ void Presenter::syncLabels(Labels& labels) {
     }
     // A player's name follows the number of players; a count's its row's
     // amount and whether the rings are counted apart.
-    if (labels.name) {
+    if (labels.name && (namedBy < 0 || item.baseFor != namedBy)) {
+      item.baseFor = namedBy;
       std::string base = labels.name(f_, i);
       if (base != item.base) {
         item.base = std::move(base);

@@ -114,6 +114,7 @@ class Presenter {
   struct LabelItem : Item<Label> {
     std::string base;  // what a number counts: "Player 1 of 30, inner ring"
     bool baseChanged = false;
+    int baseFor = -1;  // what `base` was made for, where the array tells (namedBy)
     std::string name;  // the accessible name sent last
     bool named = false;
   };
@@ -126,6 +127,10 @@ class Presenter {
     // What a label read out as a number counts, and the number's unit.
     std::string (*name)(const Form1&, std::int16_t);
     const char* unit;
+    // Where the names follow one number of the game (the players' follow
+    // the number of players), that number: a name is made again only when
+    // it changed, not at every frame. Null where they follow more.
+    int (*namedBy)(const Form1&);
     std::vector<LabelItem> items;
   };
   struct FieldItem : Item<TextBox> {
@@ -151,6 +156,7 @@ class Presenter {
   Surface& s_;
   const Handlers& on_;
   bool relayout_ = true;
+  std::string said_;  // a number's spoken name, made here before it is compared
   std::string shownCaption_;
   bool titleShown_ = false;
   std::string lastRound_;  // what the last round's announcement would say
