@@ -23,7 +23,9 @@ constexpr int kDeepest = 3;  // acts inside acts: boxes and runs
 // Event passes an input may take before every run is stopped: enough for
 // the eleven fast rounds that unlock Analyze, few enough to keep it quick.
 constexpr int kPasses = 24;
-constexpr int kPassesPerFrame = 8;
+// A front end shows a frame every sixtieth of a second, which a fast run
+// passes in hundreds of rounds: a frame every sixteen passes is still many.
+constexpr int kPassesPerFrame = 16;
 
 // A surface that shows nothing: the presenter does all it does for a frame
 // and what it sends goes nowhere.
