@@ -17,7 +17,7 @@ using namespace ovali;
 namespace {
 
 // Some twenty acts: inputs of 64 bytes reach every edge that inputs of 128
-// do, twice as many in the same time.
+// do, nearly twice as many in the same time.
 constexpr std::size_t kLongest = 64;
 constexpr int kDeepest = 3;  // acts inside acts: boxes and runs
 // Event passes an input may take before every run is stopped: enough for
